@@ -1,0 +1,67 @@
+// award_columns.h - the fixed vocabulary shared by the LoTW page and the
+// VELLUM listing.
+//
+// An award column is an index 0 to 17: 0-4 the modes (MIX, PHO, CW, RTTY,
+// IMG), 5 satellite, 6-17 the bands from 160 m to 2 m.  VELLUM names the
+// columns either by band in metres or by frequency in MHz; the two name
+// tables live in AwardColumnNames, a small value that one comparison owns.
+// It starts out as the compiled tables, and the listing header analysis may
+// rename the MIX and RTTY columns ("Mix" and "DIG") for the rest of that
+// comparison only.
+//
+// The two translations meet the two files' ways of naming an entity:
+//
+//     LotwNameToKey("ENGLAND", "G")  -> "G"      (LoTW row name -> index key)
+//     ListingPrefixToKey("W")        -> "K"      (VELLUM prefix -> index key)
+//
+// Both search compiled tables sorted in byte order, compare byte-wise and
+// case-sensitively, return a view of the table entry or of their argument,
+// and never allocate.  A translation is applied once, never chained.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+constexpr int kAwardColumnCount = 18;
+constexpr int kFirstBandColumn = 6;   // 160 m
+constexpr int kSatelliteColumn = 5;
+
+// How a listing names its band columns.
+enum class ColumnNaming { Bands, Frequencies };
+
+class AwardColumnNames {
+public:
+    // The compiled tables: "MIX" ... "2" and "MIX" ... "144".
+    AwardColumnNames();
+
+    // column must be 0 to 17.
+    std::string_view Band(int column) const { return bands_[column]; }
+    std::string_view Frequency(int column) const { return frequencies_[column]; }
+    std::string_view Name(ColumnNaming naming, int column) const
+    {
+        return naming == ColumnNaming::Bands ? Band(column) : Frequency(column);
+    }
+
+    // Gives a column a new name in both tables (the header analysis renames
+    // columns 0 and 3).
+    void Rename(int column, std::string_view name);
+
+    // True when the current band name begins with a decimal number other
+    // than 0 (atoi of the entry is not 0): the band columns 6 to 17.  Report
+    // lines use it to pick their band or plain format under either naming.
+    bool IsNumeric(int column) const;
+
+private:
+    std::array<std::string, kAwardColumnCount> bands_;
+    std::array<std::string, kAwardColumnCount> frequencies_;
+};
+
+// The key under which the entity index files a LoTW row: the prefix paired
+// with the entity name in the compiled table, or fallbackPrefix (the row's own
+// prefix column) for names not in it.
+std::string_view LotwNameToKey(std::string_view entityName, std::string_view fallbackPrefix);
+
+// The index key for a prefix as VELLUM writes it: the alias table's key, or
+// the prefix itself when it has no alias.
+std::string_view ListingPrefixToKey(std::string_view prefix);

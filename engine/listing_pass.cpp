@@ -1,0 +1,179 @@
+#include "listing_pass.h"
+
+#include <array>
+#include <string>
+
+#include "format.h"
+#include "line_reader.h"
+#include "listing_header.h"
+#include "tokenizer.h"
+
+namespace {
+
+constexpr std::string_view kFieldDelimiters = ",\r\n";
+constexpr unsigned char kMiddleDot = 0xB7;  // an empty cell, in Windows-1252
+
+int Length(std::string_view text)
+{
+    return static_cast<int>(text.size());
+}
+
+// The leading fields of a row, as the header's layout places them.
+struct RowEntity {
+    std::string_view prefix;
+    std::string_view name;
+};
+
+bool ReadLeadingFields(std::string_view line, Tokenizer& fields, const CompareOptions& options,
+                       RowEntity& entity)
+{
+    std::string_view mark;
+    if (options.hasDeleteColumn && options.layout != 8 &&
+        (line.empty() || line.front() != ',')) {
+        if (!fields.Next(mark))
+            return false;
+    }
+    if (!fields.Next(entity.prefix) || !fields.Next(entity.name))
+        return false;
+    if (options.hasDeleteColumn && options.layout == 8)
+        fields.Next(mark);  // the delete mark follows the name; its text is not used
+    return true;
+}
+
+class ListingPass {
+public:
+    ListingPass(ReportLists& lists, const EntityIndex& index, const CompareOptions& options,
+                const AwardColumnNames& names, const ListingColumns& columns)
+        : lists_(lists), index_(index), options_(options), names_(names), columns_(columns)
+    {
+    }
+
+    void CompareRow(std::string_view line);
+    void WriteSummary();
+
+private:
+    void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
+                     std::string_view cell);
+    std::string ColumnPart(int column) const;
+
+    ReportLists& lists_;
+    const EntityIndex& index_;
+    const CompareOptions& options_;
+    const AwardColumnNames& names_;
+    const ListingColumns& columns_;
+    std::array<long long, kAwardColumnCount> matches_{};
+    std::array<long long, kAwardColumnCount> mismatches_{};
+};
+
+void ListingPass::CompareRow(std::string_view line)
+{
+    Tokenizer fields(line, kFieldDelimiters);
+    RowEntity entity;
+    if (!ReadLeadingFields(line, fields, options_, entity)) {
+        const std::string_view text = WithoutLineEnd(line);
+        ReportAdd(lists_, NotesGroup,
+                  Format("Skipped incomplete VELLUM row: %.*s", Length(text), text.data()));
+        return;
+    }
+
+    const EntityRecord* record = EntityIndexFind(index_, ListingPrefixToKey(entity.prefix));
+    if (!record) {
+        ReportAdd(lists_, NotesGroup,
+                  Format("Couldn't find LoTW match for %.*s: %.*s in VELLUM", Length(entity.prefix),
+                         entity.prefix.data(), Length(entity.name), entity.name.data()));
+        return;
+    }
+
+    int cells = 0;
+    std::string_view cell;
+    while (cells < columns_.Count() && fields.Next(cell)) {
+        const int column = columns_.map[cells];
+        ++cells;
+        if (column >= 0)
+            CompareCell(entity, *record, column, cell);
+    }
+    if (cells < columns_.Count()) {
+        ReportAdd(lists_, NotesGroup,
+                  Format("Only %d of %d award cells for %.*s: %.*s in VELLUM", cells,
+                         columns_.Count(), Length(entity.prefix), entity.prefix.data(),
+                         Length(entity.name), entity.name.data()));
+    }
+}
+
+void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
+                              std::string_view cell)
+{
+    char status = cell.front();
+    if (static_cast<unsigned char>(status) == kMiddleDot)
+        status = ' ';
+    const bool lotwCredit = record.credit[column] == 'X';
+    const bool logbookChecked = status == '*' || (status == 'S' && options_.submittedAsChecked);
+
+    if (lotwCredit && logbookChecked) {
+        ++matches_[column];
+        return;
+    }
+    if (!lotwCredit && !logbookChecked)
+        return;
+
+    std::string line = ColumnPart(column);
+    AppendFormat(line, ": %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]", Length(entity.prefix),
+                 entity.prefix.data(), Length(entity.name), entity.name.data(),
+                 record.credit[column], status);
+    ReportAdd(lists_, MismatchGroup, std::move(line));
+    ++mismatches_[column];
+}
+
+// Mismatch lines name the column by its band name under either naming.
+std::string ListingPass::ColumnPart(int column) const
+{
+    const std::string_view name = names_.Band(column);
+    return Format(names_.IsNumeric(column) ? "MISMATCH - %3.*sM" : "MISMATCH - %4.*s",
+                  Length(name), name.data());
+}
+
+void ListingPass::WriteSummary()
+{
+    const bool bands = columns_.naming == ColumnNaming::Bands;
+    for (int column = 0; column < kAwardColumnCount; ++column) {
+        const long long matches = matches_[column];
+        const long long mismatches = mismatches_[column];
+        if (matches == 0 && mismatches == 0)
+            continue;
+        const std::string_view name = names_.Name(columns_.naming, column);
+        const char* format = names_.IsNumeric(column) ? (bands ? " %3.*sM" : " %3.*sMHz")
+                                                      : (bands ? " %4.*s" : " %6.*s");
+        std::string line = Format(format, Length(name), name.data());
+        AppendFormat(line, ":  %3lld matches", matches);
+        if (mismatches != 0)
+            AppendFormat(line, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
+        ReportAdd(lists_, SummaryGroup, std::move(line));
+    }
+}
+
+}  // namespace
+
+ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
+                                 CompareOptions& options, AwardColumnNames& names)
+{
+    ListingPassResult result;
+    LineReader reader(listing);
+    std::string_view line;
+    if (!reader.Next(line)) {
+        // Not even a header: nothing here is a VELLUM listing.
+        AnalyseListingHeader("", options, names, lists);
+        return result;
+    }
+
+    const HeaderAnalysis header = AnalyseListingHeader(line, options, names, lists);
+    if (!header.columns)
+        return result;
+    result.headerUnderstood = true;
+    result.headerNotes = header.headerNotes;
+
+    ListingPass pass(lists, index, options, names, *header.columns);
+    while (reader.Next(line))
+        pass.CompareRow(line);
+    pass.WriteSummary();
+    return result;
+}

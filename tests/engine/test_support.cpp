@@ -1,0 +1,50 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+File StreamOf(std::string_view bytes)
+{
+    File file(std::tmpfile());
+    if (!file) {
+        ADD_FAILURE() << "tmpfile failed";
+        return file;
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    std::rewind(file.get());
+    return file;
+}
+
+std::string Fixture(const char* name)
+{
+    return std::string(TORNWICK_FIXTURE_DIR) + "/" + name;
+}
+
+std::string ScratchPath(const std::string& name)
+{
+    const std::string path = std::string(TORNWICK_SCRATCH_DIR) + "/" + name;
+    std::remove(path.c_str());
+    return path;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::string bytes;
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return bytes;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+        bytes.append(chunk, got);
+    return bytes;
+}
+
+std::vector<std::string> CompareFixtures(const char* html, const char* csv, int submittedAsChecked)
+{
+    CompareOptions options;
+    options.submittedAsChecked = submittedAsChecked;
+    RowSink sink;
+    const RunOutcome outcome = RunComparison(Fixture(html), Fixture(csv), options, sink);
+    EXPECT_EQ(outcome.status, RunStatus::Completed) << outcome.message;
+    return sink.rows;
+}

@@ -1,0 +1,40 @@
+// test_support.h - helpers shared by the engine's tests.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compare.h"
+#include "report_sink.h"
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// A readable stream holding exactly these bytes (no line-end conversion).
+File StreamOf(std::string_view bytes);
+
+// Path of a file in tests/engine/fixtures.
+std::string Fixture(const char* name);
+
+// Path of a file in this test tree's scratch folder, removed first.
+std::string ScratchPath(const std::string& name);
+
+// The whole content of a file, read as bytes.
+std::string ReadBytes(const std::string& path);
+
+class RowSink : public ReportSink {
+public:
+    void Clear() override { rows.clear(); }
+    void Append(std::string_view row) override { rows.emplace_back(row); }
+
+    std::vector<std::string> rows;
+};
+
+// Runs RunComparison on two fixture files and returns the rows shown.
+std::vector<std::string> CompareFixtures(const char* html, const char* csv,
+                                         int submittedAsChecked = 0);
