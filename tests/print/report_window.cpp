@@ -1,0 +1,202 @@
+#include "report_window.h"
+
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "framework/win_app.h"
+#include "resources/resource.h"
+#include "tornwick_dlg.h"
+
+using namespace dialog_driver;
+
+namespace {
+
+int helpCommands = 0;
+
+// The application object of the test program.  Like the program's own, its
+// command table handles ID_HELP, which makes the Print dialog show a Help
+// button; here the handler only counts.
+class TestApp : public CWinApp {
+public:
+    static const MessageMap& ThisMessageMap()
+    {
+        static const MessageMapEntry entries[] = {
+            OnCommand<&TestApp::OnHelpCommand>(ID_HELP),
+        };
+        static const MessageMap map{&CWinApp::ThisMessageMap, entries};
+        return map;
+    }
+    const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
+    BOOL InitInstance() override { return FALSE; }
+
+    void OnHelpCommand() { ++helpCommands; }
+};
+
+TestApp theApp;
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter)
+{
+    auto& search = *reinterpret_cast<OwnedSearch*>(parameter);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+        ::GetWindow(window, GW_OWNER) == search.owner && ClassName(window) == kDialogClass) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND OwnedDialog(HWND owner)
+{
+    OwnedSearch search{owner, nullptr};
+    ::EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FileNameField(HWND dialog)
+{
+    for (int id : {cmb13, edt1}) {
+        if (HWND field = ::GetDlgItem(dialog, id); field && ::IsWindowVisible(field))
+            return field;
+    }
+    return nullptr;
+}
+
+void PressButton(HWND dialog, int id)
+{
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+}  // namespace
+
+int HelpCommandsSeen()
+{
+    return helpCommands;
+}
+
+std::string MessageCaption()
+{
+    return theApp.AppName();
+}
+
+void ReportWindow::Run(const std::function<void(HWND main)>& script)
+{
+    CtornwickDlg dialog;
+    theApp.m_pMainWnd = &dialog;
+    RunWithDriver([&] { dialog.DoModal(); },
+                  [&] {
+                      HWND main = WaitForWindow(kDialogClass, "tornwick");
+                      if (main)
+                          script(main);
+                      else
+                          ADD_FAILURE() << "the main window did not appear";
+                  });
+    theApp.m_pMainWnd = nullptr;
+}
+
+void ReportWindow::ShowRows(HWND main, const std::vector<std::string>& rows)
+{
+    HWND list = ::GetDlgItem(main, IDC_RESULT_LIST);
+    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& row : rows)
+        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+}
+
+std::vector<std::string> ReportWindow::ShownRows(HWND main)
+{
+    return ReadListBox(::GetDlgItem(main, IDC_RESULT_LIST));
+}
+
+std::vector<std::string> NumberedRows(int count)
+{
+    std::vector<std::string> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back("row " + std::to_string(i));
+    return rows;
+}
+
+HWND WaitForOwnedDialog(HWND owner, Timeout timeout)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = OwnedDialog(owner)) != nullptr; }, timeout);
+    return found;
+}
+
+bool SaveAs(const std::string& name, int answer)
+{
+    HWND dialog = WaitForWindow(kDialogClass, kSaveDialogTitle);
+    HWND field = nullptr;
+    if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }))
+        return false;
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    PressButton(dialog, IDOK);
+
+    // Either the dialog closes, or it asks first whether to replace the file.
+    HWND question = nullptr;
+    if (!WaitUntil([&] { return !::IsWindow(dialog) || (question = OwnedDialog(dialog)) != nullptr; }))
+        return false;
+    if (!question)
+        return true;
+    PressButton(question, answer);
+    if (!WaitUntilGone(question))
+        return false;
+    return answer != IDYES || WaitUntilGone(dialog);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream text;
+    text << file.rdbuf();
+    bytes = text.str();
+    return true;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << bytes;
+    return static_cast<bool>(file.flush());
+}
+
+std::string FreshFolder(const std::string& name)
+{
+    // Backslashes throughout, as the file dialogs give paths back.
+    std::string scratch = TORNWICK_SCRATCH_DIR;
+    std::replace(scratch.begin(), scratch.end(), '/', '\\');
+    const std::string folder = scratch + "\\" + name;
+    ::CreateDirectoryA(scratch.c_str(), nullptr);
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    for (const std::string& file : FilesIn(folder))
+        ::DeleteFileA((folder + "\\" + file).c_str());
+    return folder;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}

@@ -1,0 +1,66 @@
+// report_window.h - the main window under test, with a report in its result
+// list, and the dialogs that Save and Print open.
+//
+//     ReportWindow window;
+//     window.Run([&](HWND main) {
+//         window.ShowRows(main, {"MISMATCH ...", ""});
+//         auto save = dialog_driver::ClickDlgItem(main, IDC_SAVE);
+//         ...
+//     });
+//
+// The test program has its own application object, whose command table
+// answers the Help command by counting, so that a test can see where the
+// Help button of the Print dialog leads.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+
+constexpr const char* kSaveDialogTitle = "Output log file";
+constexpr const char* kPrintDialogTitle = "Print";
+
+// How often the application's ID_HELP handler has run.
+int HelpCommandsSeen();
+
+// The caption of the program's message boxes: the test program's name.
+std::string MessageCaption();
+
+class ReportWindow {
+public:
+    // Runs the main window modally on this thread and script on a driver
+    // thread, with the main window's handle.  The window is closed
+    // afterwards.
+    void Run(const std::function<void(HWND main)>& script);
+
+    // Makes the result list hold exactly these rows.
+    static void ShowRows(HWND main, const std::vector<std::string>& rows);
+    static std::vector<std::string> ShownRows(HWND main);
+};
+
+// Rows "row 1" ... "row <count>".
+std::vector<std::string> NumberedRows(int count);
+
+// The Save dialog: types the name, presses Save; when the file exists, waits
+// for the question whether to replace it and answers with answer (IDYES or
+// IDNO).  True when the question came (or, for a new file, was not needed)
+// and was answered.
+bool SaveAs(const std::string& name, int answer = IDYES);
+
+// A visible dialog of this process owned by the given window; nullptr when
+// none appears within the timeout.
+HWND WaitForOwnedDialog(HWND owner, dialog_driver::Timeout timeout = dialog_driver::kTimeout);
+
+// Whole file as bytes; std::nullopt-like empty string with ok=false when it
+// cannot be read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// A fresh empty folder for one test, under the build tree's scratch folder.
+std::string FreshFolder(const std::string& name);
+// The names of the files in a folder.
+std::vector<std::string> FilesIn(const std::string& folder);

@@ -1,0 +1,153 @@
+// Save, through the real Save dialog: the bytes of the file, the question
+// before replacing a file, and the failures that must leave the user's file
+// as it was.
+#include <gtest/gtest.h>
+
+#include "report_window.h"
+#include "resources/resource.h"
+
+using namespace dialog_driver;
+
+namespace {
+
+const std::vector<std::string> kReport = {
+    "Header line",
+    "",
+    "MISMATCH - 5B    Cyprus                        20M  *  LoTW .",
+    "",
+    "Summary " + std::string(300, '='),  // wider than the list on screen
+    "",
+};
+const std::string kReportBytes = "Header line\r\n\r\n"
+                                 "MISMATCH - 5B    Cyprus                        20M  *  LoTW .\r\n"
+                                 "\r\nSummary " +
+                                 std::string(300, '=') + "\r\n\r\n";
+
+// Presses Save, answers the Save dialog and waits until the handler is done.
+void SaveTo(HWND main, const std::string& name, int answer = IDYES)
+{
+    PendingClick save = ClickDlgItem(main, IDC_SAVE);
+    EXPECT_TRUE(SaveAs(name, answer));
+    EXPECT_TRUE(save.Wait());
+}
+
+// Presses Save into a target that cannot be written, and checks the message.
+void SaveFails(HWND main, const std::string& path)
+{
+    PendingClick save = ClickDlgItem(main, IDC_SAVE);
+    ASSERT_TRUE(SaveAs(path));
+    auto box = WaitForMessageBox(MessageCaption());
+    ASSERT_TRUE(box) << "no message for " << path;
+    EXPECT_EQ(box->text, "ERROR:  Could not save the report to " + path + ".");
+    EXPECT_TRUE(box->stopIcon);
+    EXPECT_EQ(box->owner, main);
+    DismissMessageBox(*box);
+    EXPECT_TRUE(save.Wait());
+}
+
+}  // namespace
+
+TEST(Save, WritesEveryRowWithCrLfAndAddsTxtToABareName)
+{
+    const std::string folder = FreshFolder("save-bytes");
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+        SaveTo(main, folder + "\\report");
+        EXPECT_EQ(ReportWindow::ShownRows(main), kReport);
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(folder + "\\report.txt", bytes));
+    EXPECT_EQ(bytes, kReportBytes);
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"report.txt"});
+}
+
+TEST(Save, AsksBeforeReplacingAFile)
+{
+    const std::string folder = FreshFolder("save-replace");
+    const std::string path = folder + "\\old.txt";
+    const std::string oldBytes(5000, 'x');
+    ASSERT_TRUE(WriteFileBytes(path, oldBytes));
+
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+
+        // "No" goes back to the dialog; cancelling it then writes nothing.
+        PendingClick save = ClickDlgItem(main, IDC_SAVE);
+        ASSERT_TRUE(SaveAs(path, IDNO));
+        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle));
+        ASSERT_TRUE(save.Wait());
+        std::string bytes;
+        ASSERT_TRUE(ReadFileBytes(path, bytes));
+        EXPECT_EQ(bytes, oldBytes);
+
+        SaveTo(main, path, IDYES);
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(path, bytes));
+    EXPECT_EQ(bytes, kReportBytes);  // the new report only, nothing of the old file
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"old.txt"});
+}
+
+TEST(Save, CancellingTheDialogWritesNothing)
+{
+    const std::string folder = FreshFolder("save-cancel");
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+        PendingClick save = ClickDlgItem(main, IDC_SAVE);
+        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle));
+        ASSERT_TRUE(save.Wait());
+        EXPECT_EQ(FindWindowByCaption(kDialogClass, MessageCaption()), nullptr);
+    });
+    EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST(Save, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas)
+{
+    const std::string folder = FreshFolder("save-fail");
+    const std::string locked = folder + "\\locked.txt";
+    const std::string lockedBytes = "the user's file\r\n";
+    ASSERT_TRUE(WriteFileBytes(locked, lockedBytes));
+
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+
+        // Another program holds the file open and shares it with nobody.
+        HANDLE holder = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        SaveFails(main, locked);
+        ::CloseHandle(holder);
+
+        SaveFails(main, folder + "\\no such folder\\report.txt");
+        EXPECT_EQ(ReportWindow::ShownRows(main), kReport);
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(locked, bytes));
+    EXPECT_EQ(bytes, lockedBytes);
+    // No temporary file is left behind.
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"locked.txt"});
+}
+
+TEST(SaveAndPrint, AnEmptyListGivesAMessageAndNoDialog)
+{
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        for (auto [button, text] : {std::pair{IDC_SAVE, "ERROR:  Nothing to save."},
+                                    std::pair{IDC_PRINT, "ERROR:  Nothing to print."}}) {
+            PendingClick click = ClickDlgItem(main, button);
+            auto box = WaitForMessageBox(MessageCaption());
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->text, text);
+            EXPECT_TRUE(box->stopIcon);
+            EXPECT_EQ(box->owner, main);
+            EXPECT_EQ(FindWindowByCaption(kDialogClass, kSaveDialogTitle), nullptr);
+            EXPECT_EQ(FindWindowByCaption(kDialogClass, kPrintDialogTitle), nullptr);
+            DismissMessageBox(*box);
+            EXPECT_TRUE(click.Wait());
+        }
+    });
+}

@@ -1,0 +1,267 @@
+#include "dialog_driver.h"
+
+#include <dlgs.h>
+
+#include <atomic>
+#include <memory>
+
+namespace dialog_driver {
+
+namespace {
+
+constexpr Timeout kPoll{20};
+
+std::atomic<DWORD> drivenProcess{::GetCurrentProcessId()};
+
+struct Search {
+    const char* className;
+    const std::string* caption;
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
+{
+    auto& search = *reinterpret_cast<Search*>(parameter);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if ((search.process && process != search.process) || !::IsWindowVisible(window))
+        return TRUE;
+    if (ClassName(window) != search.className || WindowText(window) != *search.caption)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter)
+{
+    reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> children;
+    ::EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+// Closes every visible window of the thread, innermost first, until none is
+// left or the timeout passes.
+void CloseThreadWindows(DWORD thread)
+{
+    WaitUntil([thread] {
+        std::vector<HWND> windows;
+        ::EnumThreadWindows(thread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        bool open = false;
+        for (HWND window : windows) {
+            if (!::IsWindowVisible(window))
+                continue;
+            open = true;
+            if (::IsWindowEnabled(window))
+                ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        }
+        return !open;
+    }, Timeout{30000});
+}
+
+// The file-name field of an Open or Save dialog: a combo box in the
+// current dialog style, an edit field in some older ones.
+HWND FileNameField(HWND dialog)
+{
+    for (int id : {cmb13, edt1}) {
+        if (HWND field = ::GetDlgItem(dialog, id); field && ::IsWindowVisible(field))
+            return field;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void RunWithDriver(const std::function<void()>& modalRun, const std::function<void()>& script)
+{
+    const DWORD uiThread = ::GetCurrentThreadId();
+    std::thread driver([&script, uiThread] {
+        script();
+        CloseThreadWindows(uiThread);
+    });
+    modalRun();
+    driver.join();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, Timeout timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPoll);
+    }
+}
+
+void DriveProcess(DWORD processId)
+{
+    drivenProcess = processId;
+}
+
+HWND FindWindowByCaption(const char* className, const std::string& caption)
+{
+    Search search{className, &caption, drivenProcess, nullptr};
+    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(const char* className, const std::string& caption, Timeout timeout)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowByCaption(className, caption)) != nullptr; }, timeout);
+    return found;
+}
+
+bool WaitUntilGone(HWND window, Timeout timeout)
+{
+    return WaitUntil([window] { return !::IsWindow(window); }, timeout);
+}
+
+std::string WindowText(HWND window)
+{
+    // WM_GETTEXT rather than GetWindowText, which cannot read the text of
+    // another thread's controls.
+    const auto length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+std::string ClassName(HWND window)
+{
+    char name[256] = {};
+    const int length = ::GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+struct PendingClick::State {
+    std::thread sender;
+    std::atomic<bool> done{false};
+};
+
+PendingClick::PendingClick(HWND button) : m_state(std::make_shared<State>())
+{
+    m_state->sender = std::thread([button, state = m_state] {
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
+        state->done = true;
+    });
+}
+
+PendingClick::~PendingClick()
+{
+    if (!m_state)
+        return;
+    // A click whose handler never returned must not hang the test; its
+    // sender gives up by itself after its own timeout.
+    if (m_state->done)
+        m_state->sender.join();
+    else
+        m_state->sender.detach();
+}
+
+bool PendingClick::Wait(Timeout timeout)
+{
+    return WaitUntil([this] { return m_state->done.load(); }, timeout);
+}
+
+PendingClick Click(HWND button)
+{
+    return PendingClick(button);
+}
+
+PendingClick ClickDlgItem(HWND dialog, int id)
+{
+    return PendingClick(::GetDlgItem(dialog, id));
+}
+
+bool ClickAndWait(HWND dialog, int id, Timeout timeout)
+{
+    return ClickDlgItem(dialog, id).Wait(timeout);
+}
+
+void PressKey(HWND window, WORD virtualKey)
+{
+    const UINT scan = ::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    ::PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+}
+
+std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout)
+{
+    HWND box = WaitForWindow(kDialogClass, caption, timeout);
+    if (!box)
+        return std::nullopt;
+    MessageBoxInfo info;
+    info.window = box;
+    info.caption = caption;
+    info.owner = ::GetWindow(box, GW_OWNER);
+    const HICON stop = ::LoadIconA(nullptr, IDI_HAND);
+    for (HWND child : ChildWindows(box)) {
+        if (ClassName(child) != "Static")
+            continue;
+        const LONG style = ::GetWindowLongA(child, GWL_STYLE);
+        if ((style & SS_TYPEMASK) == SS_ICON) {
+            info.stopIcon = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0)) == stop;
+        } else if (::GetDlgCtrlID(child) == 0xFFFF) {
+            info.text = WindowText(child);
+        }
+    }
+    return info;
+}
+
+bool DismissMessageBox(const MessageBoxInfo& box, int buttonId)
+{
+    ::PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(box.window, buttonId)));
+    return WaitUntilGone(box.window);
+}
+
+bool FillFileDialog(const std::string& title, const std::string& path, Timeout timeout)
+{
+    HWND dialog = WaitForWindow(kDialogClass, title, timeout);
+    HWND field = nullptr;
+    if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout))
+        return false;
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+    return WaitUntilGone(dialog, timeout);
+}
+
+bool CancelFileDialog(const std::string& title, Timeout timeout)
+{
+    HWND dialog = WaitForWindow(kDialogClass, title, timeout);
+    if (!dialog)
+        return false;
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDCANCEL)));
+    return WaitUntilGone(dialog, timeout);
+}
+
+std::vector<std::string> ReadListBox(HWND list)
+{
+    std::vector<std::string> rows;
+    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length = ::SendMessageA(list, LB_GETTEXTLEN, i, 0);
+        std::string row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+        const auto copied = ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace dialog_driver

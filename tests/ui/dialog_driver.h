@@ -1,0 +1,109 @@
+// dialog_driver.h - drives the program's real windows from a second thread,
+// as a user would: find a window, fill a file dialog, click, read and dismiss
+// a message box, read a list box.
+//
+// The window under test runs modally on the test's main thread; the script
+// runs on a driver thread:
+//
+//     RunWithDriver([&] { dialog.DoModal(); }, [&] {
+//         HWND main = WaitForWindow("#32770", "tornwick");
+//         ClickDlgItem(main, IDC_BROWSE_HTML);
+//         ASSERT_TRUE(FillFileDialog("Input HTML File", path));
+//         ...
+//     });
+//
+// Every wait has a timeout, so a test fails instead of hanging; whatever the
+// script leaves open is closed afterwards so that the modal run returns.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace dialog_driver {
+
+using Timeout = std::chrono::milliseconds;
+constexpr Timeout kTimeout{15000};
+
+// The dialog class of dialogs and message boxes.
+constexpr const char* kDialogClass = "#32770";
+
+// Runs modalRun on this thread and script on a driver thread.  After the
+// script returns, every window the script left open is closed (innermost
+// first, by IDCANCEL), so modalRun returns.
+void RunWithDriver(const std::function<void()>& modalRun, const std::function<void()>& script);
+
+// Polls condition until it holds or the timeout passes.
+bool WaitUntil(const std::function<bool()>& condition, Timeout timeout = kTimeout);
+
+// Which process's windows the functions below look for: this process unless
+// told otherwise (a driver of another program passes that program's id, or
+// 0 for any process).
+void DriveProcess(DWORD processId);
+
+// A visible top-level window of the driven process with that class and
+// caption.
+HWND FindWindowByCaption(const char* className, const std::string& caption);
+// The same, waiting for it to appear; nullptr after the timeout.
+HWND WaitForWindow(const char* className, const std::string& caption, Timeout timeout = kTimeout);
+// Waits until the window no longer exists.
+bool WaitUntilGone(HWND window, Timeout timeout = kTimeout);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// A click sent from a helper thread, so that the driver is not blocked while
+// the click's handler runs (it may show a modal dialog the driver must
+// answer).  Wait returns true once the handler has returned.
+class PendingClick {
+public:
+    explicit PendingClick(HWND button);
+    ~PendingClick();
+    PendingClick(PendingClick&&) = default;
+    PendingClick& operator=(PendingClick&&) = delete;
+
+    bool Wait(Timeout timeout = kTimeout);
+
+private:
+    struct State;
+    std::shared_ptr<State> m_state;
+};
+
+[[nodiscard]] PendingClick Click(HWND button);
+[[nodiscard]] PendingClick ClickDlgItem(HWND dialog, int id);
+// Clicks and waits until the handler has returned.
+bool ClickAndWait(HWND dialog, int id, Timeout timeout = kTimeout);
+
+// Posts a key press (down and up) to the window, as the keyboard would.
+void PressKey(HWND window, WORD virtualKey);
+
+struct MessageBoxInfo {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    HWND owner = nullptr;
+    bool stopIcon = false;  // shows the system's stop (error) icon
+};
+
+// Waits for a message box with that caption and reads it.
+std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout = kTimeout);
+// Presses the box's button with that id (IDOK by default) and waits until
+// the box is gone.
+bool DismissMessageBox(const MessageBoxInfo& box, int buttonId = IDOK);
+
+// Waits for the Open or Save dialog with that title, types path into its
+// file-name field, presses its Open/Save button and waits until it closes.
+bool FillFileDialog(const std::string& title, const std::string& path, Timeout timeout = kTimeout);
+// Waits for the file dialog with that title and cancels it.
+bool CancelFileDialog(const std::string& title, Timeout timeout = kTimeout);
+
+// The rows of a list box, read with LB_GETCOUNT and LB_GETTEXT.
+std::vector<std::string> ReadListBox(HWND list);
+
+}  // namespace dialog_driver

@@ -1,0 +1,168 @@
+#include "ui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "cli_command.h"
+#include "framework/win_app.h"
+#include "resources/resource.h"
+#include "tornwick_dlg.h"
+
+using namespace dialog_driver;
+
+CtornwickApp theApp;
+
+namespace {
+
+std::string ModuleFolder()
+{
+    std::string path = AfxGetModuleFileName();
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TemporaryName(const char* prefix)
+{
+    char folder[MAX_PATH + 1] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    char name[MAX_PATH + 1] = {};
+    ::GetTempFileNameA(folder, prefix, 0, name);
+    return name;
+}
+
+}  // namespace
+
+std::string TestFile(const std::string& relativePath)
+{
+    return ModuleFolder() + relativePath;
+}
+
+TemporaryCopy::TemporaryCopy(const std::string& source, const std::string& name)
+    : m_folder(TemporaryName("twk"))
+{
+    // GetTempFileName made a file; a folder of that name takes its place.
+    ::DeleteFileA(m_folder.c_str());
+    ::CreateDirectoryA(m_folder.c_str(), nullptr);
+    m_path = m_folder + "\\" + name;
+    ::CopyFileA(source.c_str(), m_path.c_str(), FALSE);
+}
+
+TemporaryCopy::~TemporaryCopy()
+{
+    ::DeleteFileA(m_path.c_str());
+    ::RemoveDirectoryA(m_folder.c_str());
+}
+
+std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
+                                         bool submittedAsChecked)
+{
+    const std::string outPath = TemporaryName("out");
+    const std::string errPath = TemporaryName("err");
+    std::FILE* out = std::fopen(outPath.c_str(), "wb");
+    std::FILE* err = std::fopen(errPath.c_str(), "wb");
+    std::vector<std::string> args;
+    if (submittedAsChecked)
+        args.push_back("--submitted-as-checked");
+    args.push_back(html);
+    args.push_back(csv);
+    if (out && err)
+        RunCompareCommand(args, out, err);
+    if (out)
+        std::fclose(out);
+    if (err)
+        std::fclose(err);
+
+    // One row per line, each ended by LF.
+    const std::string text = ReadFile(outPath);
+    ::DeleteFileA(outPath.c_str());
+    ::DeleteFileA(errPath.c_str());
+    std::vector<std::string> rows;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        rows.push_back(text.substr(start, end - start));
+    return rows;
+}
+
+std::string AppCaption()
+{
+    return theApp.AppName();
+}
+
+bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)
+{
+    PendingClick click = ClickDlgItem(m_window, buttonId);
+    const bool filled = FillFileDialog(dialogTitle, path);
+    return filled && click.Wait();
+}
+
+bool MainWindow::ChooseHtml(const std::string& path)
+{
+    return Choose(IDC_BROWSE_HTML, "Input HTML File", path);
+}
+
+bool MainWindow::ChooseCsv(const std::string& path)
+{
+    return Choose(IDC_BROWSE_CSV, "Input CSV File", path);
+}
+
+bool MainWindow::CancelChoosingHtml()
+{
+    PendingClick click = ClickDlgItem(m_window, IDC_BROWSE_HTML);
+    const bool cancelled = CancelFileDialog("Input HTML File");
+    return cancelled && click.Wait();
+}
+
+bool MainWindow::Compare()
+{
+    return ClickAndWait(m_window, IDC_COMPARE);
+}
+
+std::optional<std::string> MainWindow::CompareExpectingMessage()
+{
+    PendingClick click = ClickDlgItem(m_window, IDC_COMPARE);
+    const std::optional<MessageBoxInfo> box = WaitForMessageBox(AppCaption());
+    if (!box) {
+        ADD_FAILURE() << "no message box appeared";
+        return std::nullopt;
+    }
+    EXPECT_TRUE(box->stopIcon) << box->text;
+    EXPECT_EQ(box->owner, m_window) << box->text;
+    EXPECT_FALSE(::IsWindowEnabled(m_window)) << "the message box is modal to the main window";
+    EXPECT_TRUE(DismissMessageBox(*box));
+    EXPECT_TRUE(click.Wait());
+    return box->text;
+}
+
+std::vector<std::string> MainWindow::Rows(int listId) const
+{
+    return ReadListBox(Item(listId));
+}
+
+std::vector<std::string> MainWindow::ResultRows() const
+{
+    return Rows(IDC_RESULT_LIST);
+}
+
+INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script)
+{
+    CtornwickDlg dialog;
+    theApp.m_pMainWnd = &dialog;
+    INT_PTR result = 0;
+    RunWithDriver([&] { result = dialog.DoModal(); },
+                  [&] {
+                      HWND window = WaitForWindow(kDialogClass, "tornwick");
+                      ASSERT_NE(window, nullptr) << "the main window did not open";
+                      MainWindow main(window);
+                      script(main);
+                  });
+    theApp.m_pMainWnd = nullptr;
+    return result;
+}

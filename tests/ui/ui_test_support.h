@@ -1,0 +1,76 @@
+// ui_test_support.h - what the window tests share: the application object,
+// the test files, the report the command line prints, and a handle on the
+// running main window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "tornwick_app.h"
+
+extern CtornwickApp theApp;
+
+// Files copied beside the test program: fixtures\NAME and samples\NAME.
+std::string TestFile(const std::string& relativePath);
+
+// A copy of a test file in a fresh temporary folder, for tests that delete
+// it; the folder goes when the object ends.
+class TemporaryCopy {
+public:
+    explicit TemporaryCopy(const std::string& source, const std::string& name);
+    ~TemporaryCopy();
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_folder;
+    std::string m_path;
+};
+
+// The rows tornwick-compare prints for the two files.
+std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
+                                         bool submittedAsChecked = false);
+
+// The caption of every message box: the test program's name.
+std::string AppCaption();
+
+// The main window as the driver sees it.
+class MainWindow {
+public:
+    explicit MainWindow(HWND window) : m_window(window) {}
+
+    HWND Window() const { return m_window; }
+    HWND Item(int id) const { return ::GetDlgItem(m_window, id); }
+
+    // Chooses the file through the real Open dialog.
+    bool ChooseHtml(const std::string& path);
+    bool ChooseCsv(const std::string& path);
+    // Opens the Open dialog and cancels it.
+    bool CancelChoosingHtml();
+
+    // Presses Compare and waits until the handler has returned.
+    bool Compare();
+    // Presses Compare, expects a stop-icon message box owned by the main
+    // window and captioned AppCaption(), dismisses it and returns its text.
+    std::optional<std::string> CompareExpectingMessage();
+
+    std::vector<std::string> Rows(int listId) const;
+    std::vector<std::string> ResultRows() const;
+
+private:
+    bool Choose(int buttonId, const char* dialogTitle, const std::string& path);
+
+    HWND m_window;
+};
+
+// Runs a fresh main window modally with script driving it; returns what
+// DoModal returned.  The script should end the window; whatever it leaves
+// open is cancelled.
+INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script);

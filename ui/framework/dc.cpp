@@ -1,0 +1,43 @@
+#include "dc.h"
+
+#include <utility>
+
+CDC::~CDC()
+{
+    DeleteDC();
+}
+
+void CDC::Attach(HDC dc)
+{
+    DeleteDC();
+    m_hDC = dc;
+}
+
+HDC CDC::Detach()
+{
+    return std::exchange(m_hDC, nullptr);
+}
+
+void CDC::DeleteDC()
+{
+    if (m_hDC)
+        ::DeleteDC(std::exchange(m_hDC, nullptr));
+}
+
+bool CDC::DrawIcon(int x, int y, HICON icon)
+{
+    return ::DrawIcon(m_hDC, x, y, icon) != FALSE;
+}
+
+CPaintDC::CPaintDC(HWND window) : m_hWnd(window)
+{
+    m_hDC = ::BeginPaint(window, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    // The context belongs to the paint cycle: EndPaint releases it, never
+    // DeleteDC.
+    ::EndPaint(m_hWnd, &m_ps);
+    Detach();
+}

@@ -1,0 +1,180 @@
+#include "dialog.h"
+
+#include <algorithm>
+
+#include "win_app.h"
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (control.GetSafeHwnd())
+        return;
+    CDialog& dialog = pDX->m_dialog;
+    control.Attach(dialog.GetDlgItem(id));
+    if (control.GetSafeHwnd())
+        dialog.m_boundControls.push_back(&control);
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog()
+{
+    DetachControls();
+}
+
+const MessageMap& CDialog::ThisMessageMap()
+{
+    static const MessageMapEntry entries[] = {
+        OnCommand<&CDialog::OnOK>(IDOK),
+        OnCommand<&CDialog::OnCancel>(IDCANCEL),
+    };
+    static const MessageMap map{&CWnd::ThisMessageMap, entries};
+    return map;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND owner = m_parent ? m_parent->GetSafeHwnd() : nullptr;
+    if (!owner) {
+        CWnd* main = AfxGetMainWnd();
+        if (main && main != this)
+            owner = main->GetSafeHwnd();
+    }
+    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner,
+                             DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(INT_PTR result)
+{
+    ::EndDialog(m_hWnd, result);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    CDataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::OnPaint()
+{
+    Default();
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        ::SetWindowLongPtrA(window, DWLP_USER, lParam);
+        self->m_hWnd = window;
+        return self->HandleInitDialog();
+    }
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
+    if (!self)
+        return FALSE;  // messages before WM_INITDIALOG
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->DetachControls();
+        self->m_hWnd = nullptr;
+        return FALSE;
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+INT_PTR CDialog::HandleInitDialog()
+{
+    RECT before{};
+    ::GetWindowRect(m_hWnd, &before);
+    const BOOL result = OnInitDialog();
+    RECT after{};
+    ::GetWindowRect(m_hWnd, &after);
+    if (::EqualRect(&before, &after))
+        CenterWindow();
+    return result;
+}
+
+// Messages whose answer the dialog procedure returns itself; every other
+// answer goes through DWLP_MSGRESULT.
+static bool AnswersDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const CurrentMessage outer = m_current;  // handlers may run nested loops
+    m_current = {message, wParam, lParam};
+    LRESULT result = 0;
+    const bool handled = RouteMessage(message, wParam, lParam, result);
+    m_current = outer;
+    if (!handled)
+        return FALSE;
+    if (AnswersDirectly(message))
+        return result;
+    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+void CDialog::CenterWindow()
+{
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+
+    // The work area of the monitor the dialog is on (no task bar).
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT area = monitor.rcWork;
+
+    RECT centre = area;
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &centre);
+
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    int x = (centre.left + centre.right - width) / 2;
+    int y = (centre.top + centre.bottom - height) / 2;
+    // Keep the whole dialog, or at least its top-left corner, on the screen.
+    x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
+    y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDialog::DetachControls()
+{
+    for (CWnd* control : m_boundControls)
+        control->Detach();
+    m_boundControls.clear();
+}

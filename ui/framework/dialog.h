@@ -1,0 +1,80 @@
+// dialog.h - CDialog: a modal dialog built from a dialog template.
+//
+//     CMyDlg dialog;                  // a CDialog subclass for IDD_MY
+//     INT_PTR result = dialog.DoModal();
+//
+// DoModal creates the window from the template in the program's resources,
+// calls OnInitDialog, runs until a handler calls EndDialog, destroys the
+// window and returns the id it was ended with (-1 when the window could not
+// be created).  The dialog is centred over its owner, or on the screen when
+// it has none, unless OnInitDialog moved it.
+//
+// Messages go to the handlers of the class's command table; IDOK and IDCANCEL
+// end the dialog through OnOK and OnCancel, which is what the OK button, Esc
+// and the close box do.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "wnd.h"
+
+class CDialog;
+
+// Passed to DoDataExchange.  The program's dialogs only bind controls, so
+// only the direction (window to members or back) is carried.
+class CDataExchange {
+public:
+    CDataExchange(CDialog& dialog, bool saveAndValidate)
+        : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate)
+    {
+    }
+
+    CDialog& m_dialog;
+    const bool m_bSaveAndValidate;
+};
+
+// Binds the wrapper to the dialog's control with that id.  The wrapper is
+// detached again when the dialog's window is destroyed.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+class CDialog : public CWnd {
+public:
+    // parent: the owner; the application's main window when none is given.
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    INT_PTR DoModal();
+    void EndDialog(INT_PTR result);
+
+    static const MessageMap& ThisMessageMap();
+    const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
+
+protected:
+    // Called once the window and its controls exist.  Returns true to let the
+    // system put the focus on the first tab stop.  The base binds the
+    // controls (DoDataExchange).
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    bool UpdateData(bool saveAndValidate);
+
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    // The default painting of the dialog.
+    void OnPaint();
+
+private:
+    friend void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleInitDialog();
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CenterWindow();
+    void DetachControls();
+
+    UINT m_templateId;
+    CWnd* m_parent;
+    std::vector<CWnd*> m_boundControls;
+};

@@ -1,0 +1,21 @@
+#include "font.h"
+
+#include <utility>
+
+bool CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
+                       BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+                       BYTE pitchAndFamily, const char* faceName)
+{
+    DeleteObject();
+    m_hFont = ::CreateFontA(height, width, escapement, orientation, weight, italic, underline,
+                            strikeOut, charSet, outPrecision, clipPrecision, quality,
+                            pitchAndFamily, faceName);
+    return m_hFont != nullptr;
+}
+
+void CFont::DeleteObject()
+{
+    if (m_hFont)
+        ::DeleteObject(std::exchange(m_hFont, nullptr));
+}

@@ -1,0 +1,55 @@
+// print_dialog.h - the system's Print dialog.
+//
+//     CPrintDialog dialog(false, CPrintDialog::DefaultFlags, this);
+//     if (dialog.DoModal() != IDOK)
+//         return;                          // cancelled: nothing to release
+//     CDC printer;
+//     printer.Attach(dialog.DetachPrinterDC());
+//
+// The dialog always asks for a device context of the chosen printer
+// (PD_RETURNDC).  It owns the printer's settings records and frees them when
+// it ends; a device context nobody took is deleted then too.
+//
+// When the application's command table handles ID_HELP the dialog shows a
+// Help button, which sends ID_HELP to the application, as a menu item would.
+// The dialog stays open and the system's own help message is never sent.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+class CWnd;
+
+class CPrintDialog {
+public:
+    // All pages, copies kept in the printer settings, no page numbers, no
+    // print-to-file box, no selection.
+    static constexpr DWORD DefaultFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION;
+
+    // printSetupOnly: the Print Setup dialog instead of the Print dialog.
+    // parent: the owner; the application's main window when none is given.
+    explicit CPrintDialog(bool printSetupOnly, DWORD flags = DefaultFlags, CWnd* parent = nullptr);
+    ~CPrintDialog();
+    CPrintDialog(const CPrintDialog&) = delete;
+    CPrintDialog& operator=(const CPrintDialog&) = delete;
+
+    // Shows the dialog modally; IDOK when the user confirmed, IDCANCEL when
+    // the user cancelled or the dialog could not be shown.
+    INT_PTR DoModal();
+
+    // The chosen printer's device context after IDOK; still owned by the
+    // dialog.
+    HDC GetPrinterDC() const { return m_pd.hDC; }
+
+    // Hands the device context over; the caller deletes it.
+    HDC DetachPrinterDC();
+
+    PRINTDLGA m_pd{};
+
+private:
+    static UINT_PTR CALLBACK HookProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+    CWnd* m_parent;
+};

@@ -1,0 +1,139 @@
+// Print: sends the rows of the result list to a printer the user chooses,
+// 60 rows a page in a fixed-pitch font.
+#include "tornwick_dlg.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "framework/dc.h"
+#include "framework/font.h"
+#include "framework/print_dialog.h"
+#include "framework/win_app.h"
+
+namespace {
+
+constexpr int RowsPerPage = 60;
+constexpr int LeftEdge = 200;  // device units from the printable area's edge
+
+// The page's line positions: the first stays empty, the rows take the next 60.
+constexpr int LinePositions = RowsPerPage + 1;
+
+// Room on the page, in device units: the line positions of a page must fit
+// the printable height, the rows the width to the right of LeftEdge.
+int PrintableHeight(const CDC& printer)
+{
+    return printer.GetDeviceCaps(VERTRES);
+}
+
+int PrintableWidth(const CDC& printer)
+{
+    return printer.GetDeviceCaps(HORZRES) - LeftEdge;
+}
+
+// The smallest cell height the font is made to fit with: 6 points.  A row
+// wider than that font allows is cut at the edge of the printable area.
+int SmallestHeight(const CDC& printer)
+{
+    return ::MulDiv(printer.GetDeviceCaps(LOGPIXELSY), 6, 72);
+}
+
+bool CreatePrintFont(CFont& font, int height)
+{
+    return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           FIXED_PITCH | FF_MODERN, "Modern");
+}
+
+// The width of the widest row in the font.
+int WidestRow(CDC& printer, const CFont& font, const CListBox& rows)
+{
+    const CDC::Selection selected = printer.SelectObject(font);
+    int widest = 0;
+    for (int row = 0; row < rows.GetCount(); ++row) {
+        const std::string text = rows.GetText(row);
+        const SIZE size = printer.GetTextExtent(text.c_str(), static_cast<int>(text.size()));
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
+}
+
+// Creates the print font.  Its cell height is that of the printer's default
+// font, the height the rows were laid out for; a printer whose default font is
+// so large that a page of rows would run off the paper gets it smaller, as
+// much as needed for the 61 line positions to fit the printable height and
+// the widest row its width (down to SmallestHeight).
+void CreateFittingFont(CDC& printer, CFont& font, const CListBox& rows)
+{
+    TEXTMETRICA metrics{};
+    printer.GetTextMetrics(metrics);
+    const int fitting = PrintableHeight(printer) / LinePositions;
+    int height = fitting > 0 ? std::min<int>(metrics.tmHeight, fitting) : metrics.tmHeight;
+    CreatePrintFont(font, height);
+
+    const int smallest = SmallestHeight(printer);
+    const int room = PrintableWidth(printer);
+    int widest = WidestRow(printer, font, rows);
+    if (widest <= room || height <= smallest)
+        return;
+    // A fixed-pitch font's width grows with its height: scale, then step
+    // down the last pixels that rounding may leave.
+    height = std::max(smallest, ::MulDiv(height, room, widest));
+    CreatePrintFont(font, height);
+    while ((widest = WidestRow(printer, font, rows)) > room && height > smallest)
+        CreatePrintFont(font, --height);
+}
+
+// The distance between rows in the selected font, kept to what fits.
+int LineStep(const CDC& printer)
+{
+    TEXTMETRICA metrics{};
+    printer.GetTextMetrics(metrics);
+    const int step = metrics.tmHeight + metrics.tmExternalLeading;
+    const int fitting = PrintableHeight(printer) / LinePositions;
+    return fitting > 0 ? std::min(step, fitting) : step;
+}
+
+}  // namespace
+
+void CtornwickDlg::OnPrint()
+{
+    if (resultList.GetCount() <= 0) {
+        AfxMessageBox("ERROR:  Nothing to print.", MB_ICONSTOP);
+        return;
+    }
+    CPrintDialog dialog(false, CPrintDialog::DefaultFlags, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    // Declared in this order so that they are released in the reverse one:
+    // the font is put back out of the context, the context deleted, then the
+    // font, then the dialog's printer records.
+    CFont font;
+    CDC printer;
+    printer.Attach(dialog.DetachPrinterDC());
+    CreateFittingFont(printer, font, resultList);
+    const CDC::Selection selected = printer.SelectObject(font);
+    const int step = LineStep(printer);
+
+    DOCINFOA document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = "TORNWICK";
+    if (printer.StartDoc(document) < 0)
+        return;
+
+    int onPage = 0;
+    for (int row = 0; row < resultList.GetCount(); ++row) {
+        if (onPage == 0)
+            printer.StartPage();
+        const std::string text = resultList.GetText(row);
+        printer.TextOut(LeftEdge, step * (onPage + 1), text.c_str(), static_cast<int>(text.size()));
+        onPage = (onPage + 1) % RowsPerPage;
+        if (onPage == 0)
+            printer.EndPage();
+    }
+    if (onPage != 0)
+        printer.EndPage();
+    printer.EndDoc();
+}

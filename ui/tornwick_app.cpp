@@ -1,0 +1,27 @@
+#include "tornwick_app.h"
+
+#include <commctrl.h>
+
+#include "tornwick_dlg.h"
+
+const MessageMap& CtornwickApp::ThisMessageMap()
+{
+    // Help is available (the Print dialog shows its Help button), and goes
+    // to the framework's help page.
+    static const MessageMapEntry entries[] = {
+        OnCommand<&CWinApp::OnHelp>(ID_HELP),
+    };
+    static const MessageMap map{&CWinApp::ThisMessageMap, entries};
+    return map;
+}
+
+BOOL CtornwickApp::InitInstance()
+{
+    ::InitCommonControls();
+
+    CtornwickDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;  // the window object ends with this function
+    return FALSE;
+}

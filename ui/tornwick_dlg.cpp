@@ -1,0 +1,151 @@
+#include "tornwick_dlg.h"
+
+#include <shellapi.h>
+
+#include "about_dlg.h"
+#include "file_choice.h"
+#include "framework/dc.h"
+#include "framework/win_app.h"
+#include "list_box_sink.h"
+#include "resources/resource.h"
+
+CtornwickDlg::CtornwickDlg(CWnd* parent)
+    : CDialog(IDD_MAIN, parent),
+      appIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_MAIN)))
+{
+}
+
+const MessageMap& CtornwickDlg::ThisMessageMap()
+{
+    static const MessageMapEntry entries[] = {
+        OnMessage<&CtornwickDlg::OnSysCommand>(WM_SYSCOMMAND),
+        OnMessage<&CtornwickDlg::OnPaint>(WM_PAINT),
+        OnMessage<&CtornwickDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        OnClicked<&CtornwickDlg::OnBrowseCsv>(IDC_BROWSE_CSV),
+        OnClicked<&CtornwickDlg::OnBrowseHtml>(IDC_BROWSE_HTML),
+        OnClicked<&CtornwickDlg::OnPrint>(IDC_PRINT),
+        OnClicked<&CtornwickDlg::OnSubmittedAsChecked>(IDC_SUBMITTED_AS_CHECKED),
+        OnClicked<&CtornwickDlg::OnHelpPage>(IDC_HELP_PAGE),
+        OnClicked<&CtornwickDlg::OnCompare>(IDC_COMPARE),
+        OnClicked<&CtornwickDlg::OnSave>(IDC_SAVE),
+    };
+    static const MessageMap map{&CDialog::ThisMessageMap, entries};
+    return map;
+}
+
+void CtornwickDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RESULT_LIST, resultList);
+    DDX_Control(pDX, IDC_HTML_FILE, htmlFileList);
+    DDX_Control(pDX, IDC_CSV_FILE, csvFileList);
+}
+
+BOOL CtornwickDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    AddAboutMenuItem();
+
+    SetIcon(appIcon, true);
+    SetIcon(appIcon, false);
+
+    options = CompareOptions{};
+
+    // Fixed pitch, so that the padded fields of the report line up in
+    // columns; the font mapper picks the face when "Modern" has none.
+    listFont.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        FIXED_PITCH | FF_MODERN, "Modern");
+    resultList.SetFont(listFont, true);
+    return TRUE;
+}
+
+void CtornwickDlg::AddAboutMenuItem()
+{
+    CMenu systemMenu = GetSystemMenu(false);
+    if (!systemMenu)
+        return;
+    const std::string text = AfxLoadString(IDS_ABOUT_MENU);
+    if (text.empty())
+        return;
+    systemMenu.AppendMenu(MF_SEPARATOR);
+    systemMenu.AppendMenu(MF_STRING, IDM_ABOUT, text.c_str());
+}
+
+void CtornwickDlg::OnSysCommand(UINT id, LPARAM lParam)
+{
+    // The system keeps the low four bits of the command for itself.
+    if ((id & 0xFFF0) == IDM_ABOUT) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        CDialog::OnSysCommand(id, lParam);
+    }
+}
+
+void CtornwickDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+
+    const RECT client = GetClientRect();
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, appIcon);
+}
+
+HCURSOR CtornwickDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(appIcon);
+}
+
+void CtornwickDlg::OnBrowseHtml()
+{
+    static const FileChoice html{"Input HTML File", "HTML Files\0*.htm;*.html;\0All Files\0*.*\0", "htm"};
+    ChooseInputFile(html, htmlPath, htmlFileList);
+}
+
+void CtornwickDlg::OnBrowseCsv()
+{
+    static const FileChoice csv{"Input CSV File", "CSV Files\0*.csv;\0All Files\0*.*\0", "csv"};
+    ChooseInputFile(csv, csvPath, csvFileList);
+}
+
+void CtornwickDlg::OnSubmittedAsChecked()
+{
+    options.submittedAsChecked = SendDlgItemMessage(IDC_SUBMITTED_AS_CHECKED, BM_GETCHECK) != 0 ? 1 : 0;
+}
+
+void CtornwickDlg::OnHelpPage()
+{
+    const std::string page = AfxGetApp() ? AfxGetApp()->HelpFilePath() : std::string();
+    const auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32)
+        AfxMessageBox("ERROR:  Could not start web browser.", MB_ICONSTOP);
+}
+
+void CtornwickDlg::OnCompare()
+{
+    // The lists, not the path members, say whether a file was chosen.
+    if (htmlFileList.GetCount() <= 0) {
+        AfxMessageBox("ERROR: Must specify HTML file name.", MB_ICONSTOP);
+        return;
+    }
+    if (csvFileList.GetCount() <= 0) {
+        AfxMessageBox("ERROR: Must specify CSV file name.", MB_ICONSTOP);
+        return;
+    }
+    RunOutcome outcome;
+    {
+        ListBoxSink sink(resultList);
+        outcome = RunComparison(htmlPath, csvPath, options, sink);
+    }
+    // A file that can no longer be opened leaves the shown report as it was.
+    if (outcome.status != RunStatus::Completed)
+        AfxMessageBox(outcome.message, MB_ICONSTOP);
+}

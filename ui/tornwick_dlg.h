@@ -1,0 +1,52 @@
+// tornwick_dlg.h - the main window: choose the two files, compare, read the
+// report.
+//
+// The user picks the saved LoTW credit-matrix page and the VELLUM listing
+// (each path shown as the single row of a small list beside its button),
+// sets "Treat VELLUM Submitted as Checked", and presses Compare: the report
+// rows fill the result list, which is the only copy of the report; Save and
+// Print read it back from there.
+#pragma once
+
+#include <string>
+
+#include "compare.h"
+#include "framework/dialog.h"
+#include "framework/font.h"
+#include "framework/list_box.h"
+
+class CtornwickDlg : public CDialog {
+public:
+    explicit CtornwickDlg(CWnd* parent = nullptr);
+    ~CtornwickDlg() override = default;
+
+    static const MessageMap& ThisMessageMap();
+    const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnBrowseCsv();
+    void OnBrowseHtml();
+    void OnPrint();
+    void OnSubmittedAsChecked();
+    void OnHelpPage();
+    void OnCompare();
+    void OnSave();
+
+private:
+    void AddAboutMenuItem();
+
+    HICON appIcon;
+    CompareOptions options;
+    CFont listFont;       // the result list's fixed-pitch font
+    std::string htmlPath;  // the chosen files; empty until chosen
+    std::string csvPath;
+    CListBox resultList;
+    CListBox csvFileList;   // one row: csvPath, once chosen
+    CListBox htmlFileList;  // one row: htmlPath, once chosen
+};
