@@ -17,9 +17,45 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-File OpenForReading(const std::string& path)
+struct InputFile {
+    File file;          // none when the path cannot be read
+    bool utf16 = false; // begins with a UTF-16 byte-order mark
+};
+
+// Opens a path for reading and looks at its first two bytes.  A folder opens
+// on some systems but cannot be read: it counts as not opened.  The files are
+// read as bytes on every system, so that a Ctrl-Z (which the Windows C
+// runtime's text mode takes for the end of the file) drops no rows, and the
+// report is the same under Windows and Linux; both readers take CR LF and LF
+// line ends alike.
+InputFile OpenForReading(const std::string& path)
 {
-    return File(std::fopen(path.c_str(), "r"));
+    InputFile input;
+    input.file.reset(std::fopen(path.c_str(), "rb"));
+    if (!input.file)
+        return input;
+    unsigned char mark[2] = {0, 0};
+    const std::size_t got = std::fread(mark, 1, sizeof mark, input.file.get());
+    if (std::ferror(input.file.get()) || std::fseek(input.file.get(), 0, SEEK_SET) != 0) {
+        input.file.reset();
+        return input;
+    }
+    input.utf16 = got == 2 && ((mark[0] == 0xFF && mark[1] == 0xFE) ||
+                               (mark[0] == 0xFE && mark[1] == 0xFF));
+    return input;
+}
+
+// Says why no LoTW credit could be read: without it every entity would show
+// as not found, with no hint at the cause.
+const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
+{
+    if (page.utf16)
+        return "ERROR: The HTML file is UTF-16 (Unicode) text; save the LoTW page again as ANSI "
+               "or UTF-8.";
+    if (status == LotwPageStatus::BrokenRow)
+        return "ERROR: The LoTW Award Credit Matrix in the HTML file has an incomplete row or a "
+               "row broken over two lines; no LoTW credits were read.";
+    return "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
 }
 
 }  // namespace
@@ -30,29 +66,37 @@ RunOutcome RunComparison(const std::string& htmlPath, const std::string& csvPath
     RunOutcome outcome;
     // Both files are opened before anything changes, so a file that cannot
     // be opened leaves the shown report and the options as they were.
-    File page = OpenForReading(htmlPath);
-    if (!page) {
+    InputFile page = OpenForReading(htmlPath);
+    if (!page.file) {
         outcome.status = RunStatus::HtmlNotOpened;
         outcome.message = Format("ERROR:  Could not open HTML file %s.", htmlPath.c_str());
         return outcome;
     }
-    File listing = OpenForReading(csvPath);
-    if (!listing) {
+    InputFile listing = OpenForReading(csvPath);
+    if (!listing.file) {
         outcome.status = RunStatus::CsvNotOpened;
         outcome.message = Format("ERROR:  Could not open CSV file %s.", csvPath.c_str());
         return outcome;
     }
 
-    const EntityIndex index = ReadLotwMatrix(page.get());
-    page.reset();
+    LotwPageStatus pageStatus = LotwPageStatus::Read;
+    const EntityIndex index = ReadLotwMatrix(page.file.get(), &pageStatus);
+    page.file.reset();
+
+    ReportLists lists;
+    if (!index.root)
+        ReportAdd(lists, NotesGroup, EmptyIndexNote(page, pageStatus));
 
     // Every comparison starts from the compiled names and without a delete
     // column, so no listing is read with what an earlier one set.
     AwardColumnNames names;
     options.hasDeleteColumn = 0;
-    ReportLists lists;
-    const ListingPassResult pass = CompareListing(listing.get(), lists, index, options, names);
-    listing.reset();
+    const ListingPassResult pass = CompareListing(listing.file.get(), lists, index, options, names);
+    listing.file.reset();
+    if (!pass.headerUnderstood && listing.utf16)
+        ReportAdd(lists, NotesGroup,
+                  "ERROR: The CSV file is UTF-16 (Unicode) text; export the VELLUM listing again "
+                  "as ANSI text.");
 
     outcome.headerUnderstood = pass.headerUnderstood;
     outcome.mismatchLines = lists.Group(MismatchGroup).size();

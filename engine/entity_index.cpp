@@ -8,50 +8,48 @@ using Link = std::unique_ptr<EntityRecord>;
 
 // Rotates right when the left child is on the node's level (a left
 // horizontal link is not allowed in an AA tree).
-Link Skew(Link node)
+void Skew(Link& node)
 {
     if (node->left && node->left->level == node->level) {
         Link left = std::move(node->left);
         node->left = std::move(left->right);
         left->right = std::move(node);
-        return left;
+        node = std::move(left);
     }
-    return node;
 }
 
 // Rotates left and lifts the middle node when two right horizontal links
 // follow each other.
-Link Split(Link node)
+void Split(Link& node)
 {
     if (node->right && node->right->right && node->right->right->level == node->level) {
         Link right = std::move(node->right);
         node->right = std::move(right->left);
         right->level += 1;
         right->left = std::move(node);
-        return right;
+        node = std::move(right);
     }
-    return node;
 }
 
-Link Insert(Link node, std::string_view key, std::string_view name, const CreditFlags& credit,
-            bool& added)
+// Works on the links in place: a link is rewritten only by a rotation, and a
+// key already filed changes nothing, so the path needs no rebalancing.
+bool Insert(Link& node, std::string_view key, std::string_view name, const CreditFlags& credit)
 {
     if (!node) {
-        auto record = std::make_unique<EntityRecord>();
-        record->key = key;
-        record->name = name;
-        record->credit = credit;
-        added = true;
-        return record;
+        node = std::make_unique<EntityRecord>();
+        node->key = key;
+        node->name = name;
+        node->credit = credit;
+        return true;
     }
     const int order = key.compare(node->key);
-    if (order < 0)
-        node->left = Insert(std::move(node->left), key, name, credit, added);
-    else if (order > 0)
-        node->right = Insert(std::move(node->right), key, name, credit, added);
-    else
-        return node;  // the first record under a key stays
-    return Split(Skew(std::move(node)));
+    if (order == 0)
+        return false;  // the first record under a key stays
+    if (!Insert(order < 0 ? node->left : node->right, key, name, credit))
+        return false;
+    Skew(node);
+    Split(node);
+    return true;
 }
 
 }  // namespace
@@ -59,9 +57,7 @@ Link Insert(Link node, std::string_view key, std::string_view name, const Credit
 bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
                        const CreditFlags& credit)
 {
-    bool added = false;
-    index.root = Insert(std::move(index.root), key, name, credit, added);
-    return added;
+    return Insert(index.root, key, name, credit);
 }
 
 const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key)

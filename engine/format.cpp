@@ -2,18 +2,33 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr std::size_t kFirstGuess = 127;
+
+}  // namespace
+
 std::string FormatV(const char* format, std::va_list args)
 {
-    std::va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0)
-        return std::string();
-
+    // Most texts are report lines of under 128 bytes: one formatting pass
+    // into room of that size, and a second only for a longer text.
+    std::string text(kFirstGuess, '\0');
+    std::va_list again;
+    va_copy(again, args);
     // vsnprintf writes the terminating zero too; std::string keeps room for it.
-    std::string text(static_cast<std::size_t>(length), '\0');
-    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    const int length = std::vsnprintf(text.data(), text.size() + 1, format, args);
+    if (length <= 0) {
+        va_end(again);
+        return std::string();
+    }
+    const std::size_t needed = static_cast<std::size_t>(length);
+    if (needed > kFirstGuess) {
+        text.resize(needed);
+        std::vsnprintf(text.data(), needed + 1, format, again);
+    } else {
+        text.resize(needed);
+    }
+    va_end(again);
     return text;
 }
 

@@ -9,6 +9,9 @@ bool LineReader::Next(std::string_view& line)
         if (first == '\r' || first == '\n')
             continue;
         line = std::string_view(buffer_.data(), std::strlen(buffer_.data()));
+        // Ctrl-Z alone on a line is the end-of-file mark of old DOS tools.
+        if (first == kCtrlZ && line.find_first_not_of("\x1A\r\n") == std::string_view::npos)
+            continue;
         return true;
     }
     return false;

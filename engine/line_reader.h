@@ -4,7 +4,8 @@
 // std::fgets into a 2048-byte buffer does: a longer line comes back in
 // pieces, each of which the readers handle as a line of its own.  A piece
 // that holds a zero byte ends at that byte.  Pieces whose first byte is a
-// carriage return or a line feed are blank and skipped.
+// carriage return or a line feed are blank and skipped, and so are pieces of
+// nothing but Ctrl-Z bytes (the end-of-file mark of old DOS tools).
 //
 //     LineReader reader(stream);
 //     std::string_view line;
@@ -21,6 +22,7 @@
 class LineReader {
 public:
     static constexpr std::size_t kBufferSize = 2048;
+    static constexpr char kCtrlZ = '\x1A';
 
     explicit LineReader(std::FILE* stream) : stream_(stream) {}
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view kFieldDelimiters = ",\r\n";
 constexpr unsigned char kMiddleDot = 0xB7;  // an empty cell, in Windows-1252
+constexpr unsigned char kUtf8MiddleDotLead = 0xC2;
 
 int Length(std::string_view text)
 {
@@ -54,7 +55,6 @@ public:
 private:
     void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
                      std::string_view cell);
-    std::string ColumnPart(int column) const;
 
     ReportLists& lists_;
     const EntityIndex& index_;
@@ -104,7 +104,10 @@ void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& recor
                               std::string_view cell)
 {
     char status = cell.front();
-    if (static_cast<unsigned char>(status) == kMiddleDot)
+    // A listing re-saved as UTF-8 writes the middle dot as C2 B7.
+    if (static_cast<unsigned char>(status) == kMiddleDot ||
+        (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
+         static_cast<unsigned char>(cell[1]) == kMiddleDot))
         status = ' ';
     const bool lotwCredit = record.credit[column] == 'X';
     const bool logbookChecked = status == '*' || (status == 'S' && options_.submittedAsChecked);
@@ -116,20 +119,19 @@ void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& recor
     if (!lotwCredit && !logbookChecked)
         return;
 
-    std::string line = ColumnPart(column);
-    AppendFormat(line, ": %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]", Length(entity.prefix),
-                 entity.prefix.data(), Length(entity.name), entity.name.data(),
-                 record.credit[column], status);
-    ReportAdd(lists_, MismatchGroup, std::move(line));
+    // The column is named by its band name under either naming.  Column part
+    // and entity part in one formatting pass: a report may hold a MISMATCH
+    // line for every twentieth cell of the listing.
+    const std::string_view band = names_.Band(column);
+    const char* format =
+        names_.IsNumeric(column)
+            ? "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"
+            : "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]";
+    ReportAdd(lists_, MismatchGroup,
+              Format(format, Length(band), band.data(), Length(entity.prefix),
+                     entity.prefix.data(), Length(entity.name), entity.name.data(),
+                     record.credit[column], status));
     ++mismatches_[column];
-}
-
-// Mismatch lines name the column by its band name under either naming.
-std::string ListingPass::ColumnPart(int column) const
-{
-    const std::string_view name = names_.Band(column);
-    return Format(names_.IsNumeric(column) ? "MISMATCH - %3.*sM" : "MISMATCH - %4.*s",
-                  Length(name), name.data());
 }
 
 void ListingPass::WriteSummary()

@@ -21,6 +21,13 @@
 
 #include "entity_index.h"
 
+// Why an index came back empty, for the note that tells the user.
+enum class LotwPageStatus {
+    Read,       // the table was read (the index may still be empty)
+    NoMatrix,   // no line holds "ABU AIL": not a credit-matrix page
+    BrokenRow,  // a row was short of tokens and the read abandoned
+};
+
 // Reads the open stream up to the end of the entity table or of the file.
-// Does not close the stream.
-EntityIndex ReadLotwMatrix(std::FILE* page);
+// Does not close the stream.  status, when given, says how the read ended.
+EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageStatus* status = nullptr);

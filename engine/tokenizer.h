@@ -11,7 +11,7 @@
 // The tokens are views into the text, which must outlive them.
 #pragma once
 
-#include <bitset>
+#include <array>
 #include <string_view>
 
 class Tokenizer {
@@ -25,6 +25,6 @@ private:
     bool IsDelimiter(char c) const { return delimiters_[static_cast<unsigned char>(c)]; }
 
     std::string_view text_;
-    std::bitset<256> delimiters_;  // one bit per byte value
+    std::array<bool, 256> delimiters_{};  // one entry per byte value
     std::size_t position_ = 0;
 };

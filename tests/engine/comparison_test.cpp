@@ -137,7 +137,8 @@ TEST(Comparison, ListingNotRecognised)
 TEST(Comparison, PageWithoutCreditMatrixLeavesEveryEntityUnmatched)
 {
     EXPECT_EQ(CompareFixtures("not-a-matrix.html", "listing-delete7.csv"),
-              (Strings{"VELLUM Award Modes: [MIX] ", "VELLUM Award Bands: [160] [80] ", "",
+              (Strings{"ERROR: No LoTW Award Credit Matrix found in the HTML file.",
+                       "VELLUM Award Modes: [MIX] ", "VELLUM Award Bands: [160] [80] ", "",
                        "Couldn't find LoTW match for G: England in VELLUM",
                        "Couldn't find LoTW match for DL: Germany in VELLUM", ""}));
 }

@@ -1,0 +1,119 @@
+// Damaged, re-encoded and wrong LoTW pages, each compared whole with the
+// sound listing.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "hostile_support.h"
+
+namespace {
+
+std::string RandomBytes(std::size_t count)
+{
+    std::mt19937 random(7);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+TEST(HostilePage, SoundPairGivesTheSoundReport)
+{
+    const Comparison result = CompareBytes(SoundPage(), SoundListing());
+    EXPECT_EQ(result.outcome.status, RunStatus::Completed);
+    EXPECT_EQ(result.rows, SoundReport());
+}
+
+TEST(HostilePage, PagesWithoutACreditMatrixSayWhy)
+{
+    // An empty file, a page of another site, the listing chosen twice.
+    for (const std::string& page :
+         {std::string(), std::string("<html><body><p>Log in to see your credits</p></body></html>\n"),
+          SoundListing()}) {
+        const Comparison result = CompareBytes(page, SoundListing());
+        EXPECT_EQ(result.outcome.status, RunStatus::Completed);
+        EXPECT_EQ(result.rows, NoMatrixReport(kNoMatrixNote)) << page;
+        EXPECT_EQ(result.outcome.problemNotes, 4u);
+    }
+}
+
+TEST(HostilePage, ByteOrderMarkAndBinaryJunkBeforeTheTableChangeNothing)
+{
+    EXPECT_EQ(CompareBytes("\xEF\xBB\xBF" + SoundPage(), SoundListing()).rows, SoundReport());
+    // Binary bytes, zero bytes among them, and a megabyte-long single line
+    // (a saved page's inline script) ahead of the table are skipped.
+    const std::string junk = RandomBytes(std::size_t{64} * 1024) + "\n" + std::string(1 << 20, 'j') + "\n";
+    EXPECT_EQ(CompareBytes(junk + SoundPage(), SoundListing()).rows, SoundReport());
+}
+
+TEST(HostilePage, CarriageReturnLineEndsChangeNothing)
+{
+    EXPECT_EQ(CompareBytes(Joined(SoundPageLines(), "\r\n"), SoundListing()).rows, SoundReport());
+}
+
+TEST(HostilePage, Utf16PageIsNamedAsSuch)
+{
+    const std::string page = Utf16LittleEndian(Joined(SoundPageLines(), "\r\n"));
+    EXPECT_EQ(CompareBytes(page, SoundListing()).rows, NoMatrixReport(kUtf16PageNote));
+}
+
+TEST(HostilePage, BrokenRowsDiscardTheWholeMatrixAndSaySo)
+{
+    std::vector<std::string> lines = SoundPageLines();
+    const std::string england = lines[4];
+    const std::size_t middle = england.find("<td>0</td>");
+
+    std::vector<std::string> broken = lines;  // every row over two lines
+    for (std::size_t i = 3; i <= 5; ++i) {
+        const std::size_t cut = broken[i].find("<td>0</td>");
+        broken[i] = broken[i].substr(0, cut) + "\n" + broken[i].substr(cut);
+    }
+    std::vector<std::string> withZeroByte = lines;
+    withZeroByte[4] = england.substr(0, middle) + std::string(1, '\0') + england.substr(middle);
+    std::vector<std::string> truncated(lines.begin(), lines.begin() + 5);
+    truncated[4] = england.substr(0, middle);
+
+    for (const auto& page : {broken, withZeroByte, truncated})
+        EXPECT_EQ(CompareBytes(Joined(page, "\n"), SoundListing()).rows,
+                  NoMatrixReport(kBrokenRowNote));
+}
+
+TEST(HostilePage, TruncatedBetweenRowsKeepsTheRowsRead)
+{
+    std::vector<std::string> lines = SoundPageLines();
+    lines.resize(5);  // the page ends after ENGLAND's row, without "</table>"
+    const Comparison result = CompareBytes(Joined(lines, "\n"), SoundListing());
+    EXPECT_EQ(result.rows, (Rows{
+                               "VELLUM Award Modes: [MIX] [CW] ",
+                               "VELLUM Award Bands: [160] [80] ",
+                               "",
+                               "Couldn't find LoTW match for DL: Germany in VELLUM",
+                               "Couldn't find LoTW match for F: France in VELLUM",
+                               "",
+                               "MISMATCH -  80M:     G: England                       LoTW: [X]   VELLUM: [C]",
+                               "",
+                               "  MIX:    1 matches",
+                               "   CW:    1 matches",
+                               "  80M:    0 matches,   1 mismatch ",
+                               "",
+                           }));
+}
+
+TEST(HostilePage, WholeTableOnOneMegabyteLine)
+{
+    // A page saved "minified": the table on one line, read in 2047-byte
+    // pieces.  No row stands on a line of its own, so nothing is credited.
+    std::string table = "<table>";
+    for (int i = 0; i < 5000; ++i)
+        table += PageRow({"P" + std::to_string(i), "ENTITY " + std::to_string(i), "XXXXXXXXXXXXXXXX"});
+    table.insert(7, PageRow({"A1", "ABU AIL IS. (DELETED)", "                "}));
+    const std::string page = "<html><body>" + table + "</table></body></html>\n";
+    ASSERT_GT(page.size(), 1u << 20);
+
+    const Comparison result = CompareBytes(page, SoundListing());
+    EXPECT_EQ(result.outcome.status, RunStatus::Completed);
+    EXPECT_EQ(result.outcome.mismatchLines, 0u);
+}
+
+}  // namespace

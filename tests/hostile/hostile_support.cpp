@@ -1,0 +1,147 @@
+#include "hostile_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+const char* const kNoMatrixNote = "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
+const char* const kBrokenRowNote =
+    "ERROR: The LoTW Award Credit Matrix in the HTML file has an incomplete row or a row broken "
+    "over two lines; no LoTW credits were read.";
+const char* const kUtf16PageNote =
+    "ERROR: The HTML file is UTF-16 (Unicode) text; save the LoTW page again as ANSI or UTF-8.";
+
+std::string PageRow(const PageEntity& entity)
+{
+    std::string row = "<tr><td>" + entity.prefix + "</td><td>" + entity.name + "</td><td>0</td>";
+    for (char credit : entity.credits)
+        row += credit == 'X' ? "<td>X</td>" : "<td>&nbsp;</td>";
+    return row + "</tr>";
+}
+
+std::vector<std::string> SoundPageLines()
+{
+    return {
+        "<html><head><title>LoTW - Award Credit Matrix</title></head><body>",
+        "<table class=\"matrix\">",
+        "<tr><th>Prefix</th><th>Entity</th><th>Credits</th><th>MIX</th></tr>",
+        PageRow({"A1", "ABU AIL IS. (DELETED)", "                "}),
+        //                                 MIX PHO CW RTTY Sat 160 80
+        PageRow({"G", "ENGLAND", "X X   X         "}),
+        PageRow({"DL", "FEDERAL REPUBLIC OF GERMANY", "X    XX         "}),
+        "</table>",
+        "</body></html>",
+    };
+}
+
+std::string Joined(const std::vector<std::string>& lines, std::string_view lineEnd)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + std::string(lineEnd);
+    return text;
+}
+
+std::string SoundPage()
+{
+    return Joined(SoundPageLines(), "\n");
+}
+
+std::string SoundListingHeader()
+{
+    return "Prefix,Country,MIX,CW,160,80";
+}
+
+std::vector<std::string> SoundListingRows()
+{
+    return {
+        "G,England,*,*,\xB7,C",
+        "DL,Germany,*,*,*,*",
+        "F,France,*,*,*,*",
+    };
+}
+
+std::string SoundListing()
+{
+    std::vector<std::string> lines = SoundListingRows();
+    lines.insert(lines.begin(), SoundListingHeader());
+    return Joined(lines, "\r\n");
+}
+
+Rows SoundReport()
+{
+    return {
+        "VELLUM Award Modes: [MIX] [CW] ",
+        "VELLUM Award Bands: [160] [80] ",
+        "",
+        "Couldn't find LoTW match for F: France in VELLUM",
+        "",
+        "MISMATCH -  80M:     G: England                       LoTW: [X]   VELLUM: [C]",
+        "MISMATCH -   CW:    DL: Germany                       LoTW: [ ]   VELLUM: [*]",
+        "",
+        "  MIX:    2 matches",
+        "   CW:    1 matches,   1 mismatch ",
+        " 160M:    1 matches",
+        "  80M:    1 matches,   1 mismatch ",
+        "",
+    };
+}
+
+std::string ScratchFolder()
+{
+    return TORNWICK_SCRATCH_DIR;
+}
+
+std::string ScratchFile(const std::string& name, std::string_view bytes)
+{
+    const std::string path = ScratchFolder() + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        ADD_FAILURE() << "cannot create " << path;
+        return path;
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        ADD_FAILURE() << "cannot write " << path;
+    std::fclose(file);
+    return path;
+}
+
+Comparison Compare(const std::string& pagePath, const std::string& listingPath)
+{
+    Comparison result;
+    CompareOptions options;
+    RowSink sink;
+    result.outcome = RunComparison(pagePath, listingPath, options, sink);
+    result.rows = std::move(sink.rows);
+    return result;
+}
+
+Comparison CompareBytes(std::string_view page, std::string_view listing)
+{
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    return Compare(ScratchFile(name + ".html", page), ScratchFile(name + ".csv", listing));
+}
+
+Rows NoMatrixReport(const std::string& note)
+{
+    return {
+        note,
+        "VELLUM Award Modes: [MIX] [CW] ",
+        "VELLUM Award Bands: [160] [80] ",
+        "",
+        "Couldn't find LoTW match for G: England in VELLUM",
+        "Couldn't find LoTW match for DL: Germany in VELLUM",
+        "Couldn't find LoTW match for F: France in VELLUM",
+        "",
+    };
+}
+
+std::string Utf16LittleEndian(std::string_view text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char c : text) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
