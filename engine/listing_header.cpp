@@ -4,7 +4,12 @@
 #include <string>
 
 #include "format.h"
-#include "tokenizer.h"
+
+const DelimiterSet& ListingFieldDelimiters()
+{
+    static const DelimiterSet delimiters(",\r\n");
+    return delimiters;
+}
 
 namespace {
 
@@ -131,7 +136,7 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
 
     ListingColumns columns;
     columns.naming = *naming;
-    Tokenizer fields(header, ",\r\n");
+    Tokenizer fields(header, ListingFieldDelimiters());
     std::string_view field;
     const int leadingFields = options.hasDeleteColumn ? 3 : 2;
     for (int skipped = 0; skipped < leadingFields && fields.Next(field); ++skipped) {

@@ -26,6 +26,11 @@
 #include "award_columns.h"
 #include "compare.h"
 #include "report_lists.h"
+#include "tokenizer.h"
+
+// The listing's fields are separated by commas; the line end separates too.
+// Fields are not quoted, and an empty field does not count.
+const DelimiterSet& ListingFieldDelimiters();
 
 struct ListingColumns {
     ColumnNaming naming = ColumnNaming::Bands;

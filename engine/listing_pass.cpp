@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kFieldDelimiters = ",\r\n";
 constexpr unsigned char kMiddleDot = 0xB7;  // an empty cell, in Windows-1252
 constexpr unsigned char kUtf8MiddleDotLead = 0xC2;
 
@@ -67,7 +66,7 @@ private:
 
 void ListingPass::CompareRow(std::string_view line)
 {
-    Tokenizer fields(line, kFieldDelimiters);
+    Tokenizer fields(line, ListingFieldDelimiters());
     RowEntity entity;
     if (!ReadLeadingFields(line, fields, options_, entity)) {
         const std::string_view text = WithoutLineEnd(line);

@@ -10,7 +10,12 @@
 
 namespace {
 
-constexpr std::string_view kRowDelimiters = "<>\r\n";
+// A row is taken apart at its tag brackets and at the line end.
+const DelimiterSet& RowDelimiters()
+{
+    static const DelimiterSet delimiters("<>\r\n");
+    return delimiters;
+}
 
 bool Contains(std::string_view text, std::string_view part)
 {
@@ -52,7 +57,7 @@ bool Take(Tokenizer& tokens, int count, std::string_view& token)
 bool ReadRow(std::string_view line, const AwardColumnNames& names, std::string_view& prefix,
              std::string_view& name, CreditFlags& credit)
 {
-    Tokenizer tokens(line, kRowDelimiters);
+    Tokenizer tokens(line, RowDelimiters());
     std::string_view token;
     // tr td PREFIX /td td NAME /td td ...
     if (!Take(tokens, 3, prefix) || !Take(tokens, 3, name) || !Take(tokens, 3, token))

@@ -4,7 +4,8 @@
 // with the delimiters ",\r\n" the text "DL,,GERMANY,*\r\n" gives "DL",
 // "GERMANY" and "*".
 //
-//     Tokenizer fields(line, ",\r\n");
+//     static const DelimiterSet kFields(",\r\n");
+//     Tokenizer fields(line, kFields);
 //     std::string_view field;
 //     while (fields.Next(field)) { ... }
 //
@@ -14,17 +15,34 @@
 #include <array>
 #include <string_view>
 
+// The bytes that separate tokens.  Built once and shared by every line read
+// with it, rather than once per line.
+class DelimiterSet {
+public:
+    explicit DelimiterSet(std::string_view delimiters)
+    {
+        for (char c : delimiters)
+            table_[static_cast<unsigned char>(c)] = true;
+    }
+
+    bool Contains(char c) const { return table_[static_cast<unsigned char>(c)]; }
+
+private:
+    std::array<bool, 256> table_{};  // one entry per byte value
+};
+
 class Tokenizer {
 public:
-    Tokenizer(std::string_view text, std::string_view delimiters);
+    Tokenizer(std::string_view text, const DelimiterSet& delimiters)
+        : text_(text), delimiters_(delimiters)
+    {
+    }
 
     // The next token; false when the text holds no more.
     bool Next(std::string_view& token);
 
 private:
-    bool IsDelimiter(char c) const { return delimiters_[static_cast<unsigned char>(c)]; }
-
     std::string_view text_;
-    std::array<bool, 256> delimiters_{};  // one entry per byte value
+    const DelimiterSet& delimiters_;
     std::size_t position_ = 0;
 };

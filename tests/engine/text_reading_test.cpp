@@ -9,10 +9,11 @@
 
 namespace {
 
-std::vector<std::string> Tokens(std::string_view text, std::string_view delimiters)
+std::vector<std::string> Tokens(std::string_view text, const char* delimiters)
 {
     std::vector<std::string> tokens;
-    Tokenizer tokenizer(text, delimiters);
+    const DelimiterSet set(delimiters);
+    Tokenizer tokenizer(text, set);
     std::string_view token;
     while (tokenizer.Next(token))
         tokens.emplace_back(token);

@@ -218,9 +218,10 @@ TEST_F(Print, TheSamplesReportInAFixedPitchFontAtTheLeftMargin)
             (::GetDeviceCaps(printer, PHYSICALOFFSETX) + ::GetDeviceCaps(printer, HORZRES)) / dotsPerPoint;
         ::DeleteDC(printer);
         const std::vector<PrintedWord>& words = pdf.words.at(0);
-        const double pitch = (words.at(0).right - words.at(0).x) / words.at(0).text.size();
+        const double pitch =
+            (words.at(0).right - words.at(0).x) / static_cast<double>(words.at(0).text.size());
         for (const PrintedWord& word : words)
-            EXPECT_NEAR((word.right - word.x) / word.text.size(), pitch, 0.05) << word.text;
+            EXPECT_NEAR((word.right - word.x) / static_cast<double>(word.text.size()), pitch, 0.05) << word.text;
         std::vector<std::string> shownRows;
         for (std::size_t i = 0; i < std::min<std::size_t>(60, rows.size()); ++i)
             if (!Squeezed(rows[i]).empty())
@@ -228,7 +229,7 @@ TEST_F(Print, TheSamplesReportInAFixedPitchFontAtTheLeftMargin)
         const std::vector<PrintedWord> starts = LineStarts(words);
         ASSERT_EQ(starts.size(), shownRows.size());
         for (std::size_t i = 0; i < starts.size(); ++i) {
-            const double indent = pitch * shownRows[i].find_first_not_of(' ');
+            const double indent = pitch * static_cast<double>(shownRows[i].find_first_not_of(' '));
             EXPECT_NEAR(starts[i].x, margin + indent, 1.0) << shownRows[i];
         }
         // The rows are printed whole: nothing runs past the printable area

@@ -2,6 +2,10 @@
 // same Wine desktop: chooses the two files through its Open dialogs, presses
 // Compare, and prints the main window's screen rectangle as
 // "WIDTHxHEIGHT+X+Y" for cropping a screenshot.
+// tornwick-screenshot-driver --about: opens the About box by the system
+// command its system-menu item sends and prints the box's rectangle the same
+// way.
+// tornwick-screenshot-driver --close-about: presses the About box's OK.
 // tornwick-screenshot-driver --exit: presses tornwick's Exit button.
 // Exit status 0 on success.
 #include <windows.h>
@@ -22,13 +26,46 @@ bool Choose(HWND main, int button, const char* title, const char* path)
     return FillFileDialog(title, path) && click.Wait();
 }
 
+void PrintGeometry(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    std::printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
+}
+
+constexpr const char* kAboutCaption = "About tornwick";
+
+// Posted, not sent: the About box runs modally inside the handler, so a sent
+// message would not return while the box is open.
+int OpenAbout(HWND main)
+{
+    ::PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUT, 0);
+    HWND about = WaitForWindow(kDialogClass, kAboutCaption);
+    if (!about) {
+        std::fprintf(stderr, "the About box did not appear\n");
+        return 1;
+    }
+    PrintGeometry(about);
+    return 0;
+}
+
+int CloseAbout()
+{
+    HWND about = FindWindowByCaption(kDialogClass, kAboutCaption);
+    if (!about) {
+        std::fprintf(stderr, "the About box is not open\n");
+        return 1;
+    }
+    return ClickAndWait(about, IDOK) && WaitUntilGone(about) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool exit = argc == 2 && std::string(argv[1]) == "--exit";
-    if (argc != 3 && !exit) {
-        std::fprintf(stderr, "usage: tornwick-screenshot-driver HTML CSV | --exit\n");
+    const std::string mode = argc == 2 ? argv[1] : "";
+    if (argc != 3 && mode != "--exit" && mode != "--about" && mode != "--close-about") {
+        std::fprintf(stderr, "usage: tornwick-screenshot-driver HTML CSV | --about | --close-about | --exit\n");
         return 2;
     }
     DriveProcess(0);
@@ -37,8 +74,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tornwick's window did not appear\n");
         return 1;
     }
-    if (exit)
+    if (mode == "--exit")
         return ClickAndWait(main, IDCANCEL) ? 0 : 1;
+    if (mode == "--about")
+        return OpenAbout(main);
+    if (mode == "--close-about")
+        return CloseAbout();
     if (!Choose(main, IDC_BROWSE_HTML, "Input HTML File", argv[1]) ||
         !Choose(main, IDC_BROWSE_CSV, "Input CSV File", argv[2])) {
         std::fprintf(stderr, "could not choose the files\n");
@@ -48,8 +89,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Compare did not finish\n");
         return 1;
     }
-    RECT rect{};
-    ::GetWindowRect(main, &rect);
-    std::printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
+    PrintGeometry(main);
     return 0;
 }

@@ -80,8 +80,8 @@ TEST(Startup, MainWindowHasItsIconAndTaskBarButton)
         RECT window{}, area{};
         ::GetWindowRect(main.Window(), &window);
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-        EXPECT_NEAR((window.left + window.right) / 2, (area.left + area.right) / 2, 1);
-        EXPECT_NEAR((window.top + window.bottom) / 2, (area.top + area.bottom) / 2, 1);
+        EXPECT_NEAR((window.left + window.right) / 2.0, (area.left + area.right) / 2.0, 1);
+        EXPECT_NEAR((window.top + window.bottom) / 2.0, (area.top + area.bottom) / 2.0, 1);
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }

@@ -33,7 +33,9 @@ def draw(size):
         for x in range(size):
             px, py = x + 0.5, y + 0.5
             d = math.hypot(px - cx, py - cy)
-            if d > r:
+            # Pixels exactly on the circle are left out: the four on the
+            # axes would stick out of the rim as single-pixel spikes.
+            if d >= r:
                 continue
             colour = BLUE
             if d > r - max(1.0, 1.3 * s):
@@ -41,8 +43,12 @@ def draw(size):
             else:
                 dy = py - cy
                 # the equator, two parallels (at 32 pixels only) and the
-                # central meridian, an ellipse half as wide as the globe
-                parallels = [0.0] + ([-r / 2, r / 2] if size >= 32 else [])
+                # central meridian, an ellipse half as wide as the globe.
+                # The parallels sit on whole pixel rows, as the equator
+                # does; half-way between two rows they would be drawn
+                # two pixels thick.
+                p = math.floor(r / 2)
+                parallels = [0.0] + ([-p, p] if size >= 32 else [])
                 a = 0.45 * r
                 ellipse = math.hypot((px - cx) / a, dy / r)
                 if any(abs(dy - p) < half for p in parallels):
