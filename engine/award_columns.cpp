@@ -160,7 +160,6 @@ bool AwardColumnNames::IsNumeric(int column) const
 }
 
 // The (name, fallback) order mirrors how a page row reads; tests pin it.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 std::string_view LotwNameToKey(std::string_view entityName, std::string_view fallbackPrefix)
 {
     const PrefixPair* pair = Find(kLotwEntityPrefixes, entityName);
