@@ -1,7 +1,6 @@
 #include "compare.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "award_columns.h"
 #include "entity_index.h"
@@ -9,16 +8,12 @@
 #include "listing_pass.h"
 #include "lotw_reader.h"
 #include "report_lists.h"
+#include "stdio_file.h"
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 struct InputFile {
-    File file;          // none when the path cannot be read
+    StdioFile file;     // none when the path cannot be read
     bool utf16 = false; // begins with a UTF-16 byte-order mark
 };
 

@@ -27,6 +27,12 @@ int PrintableHeight(const CDC& printer)
     return printer.GetDeviceCaps(VERTRES);
 }
 
+// The largest line step at which the page's line positions fit its height.
+int FittingStep(const CDC& printer)
+{
+    return PrintableHeight(printer) / LinePositions;
+}
+
 int PrintableWidth(const CDC& printer)
 {
     return printer.GetDeviceCaps(HORZRES) - LeftEdge;
@@ -68,7 +74,7 @@ void CreateFittingFont(CDC& printer, CFont& font, const CListBox& rows)
 {
     TEXTMETRICA metrics{};
     printer.GetTextMetrics(metrics);
-    const int fitting = PrintableHeight(printer) / LinePositions;
+    const int fitting = FittingStep(printer);
     int height = fitting > 0 ? std::min<int>(metrics.tmHeight, fitting) : metrics.tmHeight;
     CreatePrintFont(font, height);
 
@@ -91,7 +97,7 @@ int LineStep(const CDC& printer)
     TEXTMETRICA metrics{};
     printer.GetTextMetrics(metrics);
     const int step = metrics.tmHeight + metrics.tmExternalLeading;
-    const int fitting = PrintableHeight(printer) / LinePositions;
+    const int fitting = FittingStep(printer);
     return fitting > 0 ? std::min(step, fitting) : step;
 }
 

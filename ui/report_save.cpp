@@ -11,11 +11,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "format.h"
 #include "framework/win_app.h"
+#include "stdio_file.h"
 
 namespace {
 
@@ -46,10 +46,6 @@ std::string FolderOf(const std::string& path)
     // "C:\report.txt" lives in "C:\", not in "C:".
     return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A new file beside the target that takes the target's place only when it
 // has been written whole; otherwise it is removed and the target untouched.
@@ -98,7 +94,7 @@ public:
 private:
     std::string m_target;
     std::string m_temporary;
-    std::unique_ptr<std::FILE, FileCloser> m_file;
+    StdioFile m_file;
 };
 
 }  // namespace

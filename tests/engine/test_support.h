@@ -9,11 +9,9 @@
 
 #include "compare.h"
 #include "report_sink.h"
+#include "stdio_file.h"
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = StdioFile;
 
 // A readable stream holding exactly these bytes (no line-end conversion).
 File StreamOf(std::string_view bytes);
