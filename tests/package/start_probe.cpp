@@ -1,0 +1,143 @@
+// tornwick-start-probe PROGRAM [HTML CSV REPORT]: starts PROGRAM (a
+// tornwick.exe) as a user would, waits for its main window and checks that it
+// shows; with the files, chooses HTML and CSV through the window's Open
+// dialogs, presses Compare, and saves the report to REPORT through Save; then
+// presses Exit and waits for the program to end.
+//
+// Prints the program's version record as "version A.B.C.D".  Exit status 0
+// when the window showed, every step worked and the program ended by itself
+// with status 0.  (The report is read back through Save because a list box
+// cannot hand its text to another process.)
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "resources/resource.h"
+
+using namespace dialog_driver;
+
+namespace {
+
+constexpr DWORD kExitWaitMs = 20000;
+
+// The FILEVERSION of the program's version record, or "" without one.
+std::string FileVersion(const std::string& program)
+{
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(program.c_str(), &ignored);
+    if (size == 0)
+        return {};
+    std::vector<char> data(size);
+    void* block = nullptr;
+    UINT length = 0;
+    if (!::GetFileVersionInfoA(program.c_str(), 0, size, data.data()) ||
+        !::VerQueryValueA(data.data(), "\\", &block, &length) || length < sizeof(VS_FIXEDFILEINFO))
+        return {};
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(block);
+    return std::to_string(HIWORD(info->dwFileVersionMS)) + "." +
+           std::to_string(LOWORD(info->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(info->dwFileVersionLS)) + "." +
+           std::to_string(LOWORD(info->dwFileVersionLS));
+}
+
+// The started program; ended by force if the probe leaves it running.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::string& program)
+    {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string commandLine = "\"" + program + "\"";
+        m_started = ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &startup, &m_process) != 0;
+    }
+    ~StartedProgram()
+    {
+        if (!m_started)
+            return;
+        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(m_process.hProcess, 99);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    bool Started() const { return m_started; }
+    DWORD Id() const { return m_process.dwProcessId; }
+
+    // The exit status once the program has ended by itself, or -1.
+    long WaitForExit() const
+    {
+        DWORD status = 0;
+        if (::WaitForSingleObject(m_process.hProcess, kExitWaitMs) != WAIT_OBJECT_0 ||
+            !::GetExitCodeProcess(m_process.hProcess, &status))
+            return -1;
+        return static_cast<long>(status);
+    }
+
+private:
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+};
+
+int Fail(const char* what)
+{
+    std::fprintf(stderr, "tornwick-start-probe: %s\n", what);
+    return 1;
+}
+
+bool Choose(HWND main, int button, const char* title, const char* path)
+{
+    PendingClick click = ClickDlgItem(main, button);
+    return FillFileDialog(title, path) && click.Wait();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2 && argc != 5) {
+        std::fprintf(stderr, "usage: tornwick-start-probe PROGRAM [HTML CSV REPORT]\n");
+        return 2;
+    }
+    const std::string program = argv[1];
+    std::printf("version %s\n", FileVersion(program).c_str());
+
+    StartedProgram started(program);
+    if (!started.Started())
+        return Fail("the program could not be started");
+    DriveProcess(started.Id());
+    HWND main = WaitForWindow(kDialogClass, "tornwick", Timeout{60000});
+    if (!main)
+        return Fail("the main window did not appear");
+    RECT rect{};
+    if (!::IsWindowVisible(main) || !::GetWindowRect(main, &rect) || rect.right <= rect.left ||
+        rect.bottom <= rect.top)
+        return Fail("the main window is not shown");
+    if (WindowText(::GetDlgItem(main, IDC_COMPARE)) != "Compare" ||
+        !::GetDlgItem(main, IDC_RESULT_LIST))
+        return Fail("the main window lacks its controls");
+
+    if (argc == 5) {
+        if (!Choose(main, IDC_BROWSE_HTML, "Input HTML File", argv[2]) ||
+            !Choose(main, IDC_BROWSE_CSV, "Input CSV File", argv[3]))
+            return Fail("the files could not be chosen");
+        if (!ClickAndWait(main, IDC_COMPARE))
+            return Fail("Compare did not finish");
+        if (!Choose(main, IDC_SAVE, "Output log file", argv[4]))
+            return Fail("the report could not be saved");
+    }
+
+    if (!ClickAndWait(main, IDCANCEL))
+        return Fail("Exit did not finish");
+    const long status = started.WaitForExit();
+    if (status != 0) {
+        std::fprintf(stderr, "tornwick-start-probe: the program ended with status %ld\n", status);
+        return 1;
+    }
+    return 0;
+}
