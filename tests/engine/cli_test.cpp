@@ -5,6 +5,7 @@
 
 #include "cli_arguments.h"
 #include "cli_command.h"
+#include "file_bytes.h"
 #include "test_support.h"
 
 namespace {
@@ -136,7 +137,8 @@ TEST(CliCommand, OutputFileHasCrLfRows)
                           Fixture("listing-frequency.csv")});
     EXPECT_EQ(r.status, kExitDisagree);
     EXPECT_EQ(r.out, "");
-    const std::string saved = ReadBytes(report);
+    std::string saved;
+    ASSERT_TRUE(ReadFileBytes(report, saved));
     EXPECT_EQ(saved.rfind("VELLUM Award Modes: [Mix] [PHO] [CW] [DIG] \r\nVELLUM Award Bands: ", 0), 0u);
     EXPECT_EQ(saved.substr(saved.size() - 4), "\r\n\r\n");
 

@@ -26,19 +26,6 @@ std::string ScratchPath(const std::string& name)
     return path;
 }
 
-std::string ReadBytes(const std::string& path)
-{
-    std::string bytes;
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return bytes;
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        bytes.append(chunk, got);
-    return bytes;
-}
-
 std::vector<std::string> CompareFixtures(const char* html, const char* csv, int submittedAsChecked)
 {
     CompareOptions options;

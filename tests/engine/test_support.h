@@ -22,9 +22,6 @@ std::string Fixture(const char* name);
 // Path of a file in this test tree's scratch folder, removed first.
 std::string ScratchPath(const std::string& name);
 
-// The whole content of a file, read as bytes.
-std::string ReadBytes(const std::string& path);
-
 class RowSink : public ReportSink {
 public:
     void Clear() override { rows.clear(); }

@@ -20,23 +20,30 @@ Comparison CompareOverEarlierReport(const std::string& page, const std::string& 
     return result;
 }
 
+// A path that cannot be opened, given first as the page and then as the
+// listing beside a sound other file: each run says which file it could not
+// open and leaves the earlier report shown.
+void ExpectNotOpened(const std::string& unopenable, const std::string& page,
+                     const std::string& listing)
+{
+    Comparison result = CompareOverEarlierReport(unopenable, listing);
+    EXPECT_EQ(result.outcome.status, RunStatus::HtmlNotOpened);
+    EXPECT_EQ(result.outcome.message, "ERROR:  Could not open HTML file " + unopenable + ".");
+    EXPECT_EQ(result.rows, Rows{"earlier report"});
+
+    result = CompareOverEarlierReport(page, unopenable);
+    EXPECT_EQ(result.outcome.status, RunStatus::CsvNotOpened);
+    EXPECT_EQ(result.outcome.message, "ERROR:  Could not open CSV file " + unopenable + ".");
+    EXPECT_EQ(result.rows, Rows{"earlier report"});
+}
+
 TEST(HostilePath, MissingFilesAreReportedAndTheReportKept)
 {
     const std::string page = ScratchFile("paths.html", SoundPage());
     const std::string listing = ScratchFile("paths.csv", SoundListing());
-    const std::string missing = ScratchFolder() + "/no such file.csv";
+    ExpectNotOpened(ScratchFolder() + "/no such file.csv", page, listing);
 
-    Comparison result = CompareOverEarlierReport(missing, listing);
-    EXPECT_EQ(result.outcome.status, RunStatus::HtmlNotOpened);
-    EXPECT_EQ(result.outcome.message, "ERROR:  Could not open HTML file " + missing + ".");
-    EXPECT_EQ(result.rows, Rows{"earlier report"});
-
-    result = CompareOverEarlierReport(page, missing);
-    EXPECT_EQ(result.outcome.status, RunStatus::CsvNotOpened);
-    EXPECT_EQ(result.outcome.message, "ERROR:  Could not open CSV file " + missing + ".");
-    EXPECT_EQ(result.rows, Rows{"earlier report"});
-
-    result = CompareOverEarlierReport("", listing);
+    const Comparison result = CompareOverEarlierReport("", listing);
     EXPECT_EQ(result.outcome.status, RunStatus::HtmlNotOpened);
     EXPECT_EQ(result.outcome.message, "ERROR:  Could not open HTML file .");
 }
@@ -45,16 +52,7 @@ TEST(HostilePath, FoldersCannotBeOpened)
 {
     const std::string page = ScratchFile("folders.html", SoundPage());
     const std::string listing = ScratchFile("folders.csv", SoundListing());
-    const std::string folder = ScratchFolder();
-
-    Comparison result = CompareOverEarlierReport(folder, listing);
-    EXPECT_EQ(result.outcome.status, RunStatus::HtmlNotOpened);
-    EXPECT_EQ(result.outcome.message, "ERROR:  Could not open HTML file " + folder + ".");
-    EXPECT_EQ(result.rows, Rows{"earlier report"});
-
-    result = CompareOverEarlierReport(page, folder);
-    EXPECT_EQ(result.outcome.status, RunStatus::CsvNotOpened);
-    EXPECT_EQ(result.rows, Rows{"earlier report"});
+    ExpectNotOpened(ScratchFolder(), page, listing);
 }
 
 TEST(HostilePath, OneFileAsBothInputs)

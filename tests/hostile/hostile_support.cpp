@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include "file_bytes.h"
 
 const char* const kNoMatrixNote = "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
 const char* const kBrokenRowNote =
@@ -95,14 +95,8 @@ std::string ScratchFolder()
 std::string ScratchFile(const std::string& name, std::string_view bytes)
 {
     const std::string path = ScratchFolder() + "/" + name;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        ADD_FAILURE() << "cannot create " << path;
-        return path;
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+    if (!WriteFileBytes(path, bytes))
         ADD_FAILURE() << "cannot write " << path;
-    std::fclose(file);
     return path;
 }
 

@@ -90,12 +90,6 @@ int Fail(const char* what)
     return 1;
 }
 
-bool Choose(HWND main, int button, const char* title, const char* path)
-{
-    PendingClick click = ClickDlgItem(main, button);
-    return FillFileDialog(title, path) && click.Wait();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -123,12 +117,12 @@ int main(int argc, char** argv)
         return Fail("the main window lacks its controls");
 
     if (argc == 5) {
-        if (!Choose(main, IDC_BROWSE_HTML, "Input HTML File", argv[2]) ||
-            !Choose(main, IDC_BROWSE_CSV, "Input CSV File", argv[3]))
+        if (!ClickAndFillFileDialog(main, IDC_BROWSE_HTML, "Input HTML File", argv[2]) ||
+            !ClickAndFillFileDialog(main, IDC_BROWSE_CSV, "Input CSV File", argv[3]))
             return Fail("the files could not be chosen");
         if (!ClickAndWait(main, IDC_COMPARE))
             return Fail("Compare did not finish");
-        if (!Choose(main, IDC_SAVE, "Output log file", argv[4]))
+        if (!ClickAndFillFileDialog(main, IDC_SAVE, "Output log file", argv[4]))
             return Fail("the report could not be saved");
     }
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "file_bytes.h"
 
 namespace {
 
@@ -16,14 +16,6 @@ DosNameFunction WineDosName()
     return kernel ? reinterpret_cast<DosNameFunction>(
                         reinterpret_cast<void*>(::GetProcAddress(kernel, "wine_get_dos_file_name")))
                   : nullptr;
-}
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 bool Exists(const std::string& path)
@@ -100,9 +92,12 @@ std::optional<CommandResult> RunLinuxCommand(const std::string& command, int tim
         ::Sleep(50);
     }
     CommandResult result;
-    result.status = std::atoi(ReadWholeFile(statusFile).c_str());
-    result.output = ReadWholeFile(outputFile);
+    std::string status;
+    const bool read = ReadFileBytes(statusFile, status) && ReadFileBytes(outputFile, result.output);
     ::DeleteFileA(statusFile.c_str());
     ::DeleteFileA(outputFile.c_str());
+    if (!read)
+        return std::nullopt;
+    result.status = std::atoi(status.c_str());
     return result;
 }

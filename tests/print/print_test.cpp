@@ -45,7 +45,7 @@ std::vector<PrintedPdf> PrintRows(PrintedJobs& jobs, HWND main, const std::vecto
     EXPECT_TRUE(dialog) << "no Print dialog with the printer " << PrintedJobs::Printer;
     if (!dialog)
         return {};
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostButtonClick(dialog, IDOK);
     EXPECT_TRUE(print.Wait(Timeout{60000}));
     return jobs.Collect();
 }
@@ -140,7 +140,7 @@ TEST_F(Print, CancellingTheDialogPrintsNothing)
         PendingClick print = ClickDlgItem(main, IDC_PRINT);
         HWND dialog = OpenPrintDialog(main);
         ASSERT_TRUE(dialog);
-        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostButtonClick(dialog, IDCANCEL);
         ASSERT_TRUE(print.Wait());
         EXPECT_EQ(FindWindowByCaption(kDialogClass, MessageCaption()), nullptr);
     });
@@ -164,7 +164,7 @@ TEST_F(Print, TheHelpButtonSendsTheHelpCommandAndLeavesTheDialogOpen)
         EXPECT_TRUE(::IsWindowVisible(dialog));
         EXPECT_EQ(WaitForOwnedDialog(dialog, Timeout{500}), nullptr);
 
-        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostButtonClick(dialog, IDCANCEL);
         ASSERT_TRUE(print.Wait());
     });
 }

@@ -1,12 +1,8 @@
 #include "report_window.h"
 
-#include <dlgs.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -38,46 +34,6 @@ public:
 };
 
 TestApp theApp;
-
-struct OwnedSearch {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter)
-{
-    auto& search = *reinterpret_cast<OwnedSearch*>(parameter);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
-        ::GetWindow(window, GW_OWNER) == search.owner && ClassName(window) == kDialogClass) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND OwnedDialog(HWND owner)
-{
-    OwnedSearch search{owner, nullptr};
-    ::EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND FileNameField(HWND dialog)
-{
-    for (int id : {cmb13, edt1}) {
-        if (HWND field = ::GetDlgItem(dialog, id); field && ::IsWindowVisible(field))
-            return field;
-    }
-    return nullptr;
-}
-
-void PressButton(HWND dialog, int id)
-{
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
 
 }  // namespace
 
@@ -127,50 +83,22 @@ std::vector<std::string> NumberedRows(int count)
     return rows;
 }
 
-HWND WaitForOwnedDialog(HWND owner, Timeout timeout)
-{
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = OwnedDialog(owner)) != nullptr; }, timeout);
-    return found;
-}
-
 bool SaveAs(const std::string& name, int answer)
 {
-    HWND dialog = WaitForWindow(kDialogClass, kSaveDialogTitle);
-    HWND field = nullptr;
-    if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }))
+    HWND dialog = EnterFileName(kSaveDialogTitle, name);
+    if (!dialog)
         return false;
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    PressButton(dialog, IDOK);
 
     // Either the dialog closes, or it asks first whether to replace the file.
     HWND question = nullptr;
-    if (!WaitUntil([&] { return !::IsWindow(dialog) || (question = OwnedDialog(dialog)) != nullptr; }))
+    if (!WaitUntil([&] { return !::IsWindow(dialog) || (question = FindOwnedDialog(dialog)) != nullptr; }))
         return false;
     if (!question)
         return true;
-    PressButton(question, answer);
+    PostButtonClick(question, answer);
     if (!WaitUntilGone(question))
         return false;
     return answer != IDYES || WaitUntilGone(dialog);
-}
-
-bool ReadFileBytes(const std::string& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    std::ostringstream text;
-    text << file.rdbuf();
-    bytes = text.str();
-    return true;
-}
-
-bool WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-    return static_cast<bool>(file.flush());
 }
 
 std::string FreshFolder(const std::string& name)

@@ -51,15 +51,6 @@ std::vector<std::string> NumberedRows(int count);
 // and was answered.
 bool SaveAs(const std::string& name, int answer = IDYES);
 
-// A visible dialog of this process owned by the given window; nullptr when
-// none appears within the timeout.
-HWND WaitForOwnedDialog(HWND owner, dialog_driver::Timeout timeout = dialog_driver::kTimeout);
-
-// Whole file as bytes; std::nullopt-like empty string with ok=false when it
-// cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
-
 // A fresh empty folder for one test, under the build tree's scratch folder.
 std::string FreshFolder(const std::string& name);
 // The names of the files in a folder.

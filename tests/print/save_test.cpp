@@ -3,6 +3,7 @@
 // as it was.
 #include <gtest/gtest.h>
 
+#include "file_bytes.h"
 #include "report_window.h"
 #include "resources/resource.h"
 

@@ -14,8 +14,7 @@ constexpr Timeout kPoll{20};
 std::atomic<DWORD> drivenProcess{::GetCurrentProcessId()};
 
 struct Search {
-    const char* className;
-    const std::string* caption;
+    const std::function<bool(HWND)>* matches;
     DWORD process;
     HWND found;
 };
@@ -27,10 +26,18 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     ::GetWindowThreadProcessId(window, &process);
     if ((search.process && process != search.process) || !::IsWindowVisible(window))
         return TRUE;
-    if (ClassName(window) != search.className || WindowText(window) != *search.caption)
+    if (!(*search.matches)(window))
         return TRUE;
     search.found = window;
     return FALSE;
+}
+
+// A visible top-level window of the driven process for which matches holds.
+HWND FindTopLevelWindow(const std::function<bool(HWND)>& matches)
+{
+    Search search{&matches, drivenProcess, nullptr};
+    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter)
@@ -108,9 +115,23 @@ void DriveProcess(DWORD processId)
 
 HWND FindWindowByCaption(const char* className, const std::string& caption)
 {
-    Search search{className, &caption, drivenProcess, nullptr};
-    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindTopLevelWindow([&](HWND window) {
+        return ClassName(window) == className && WindowText(window) == caption;
+    });
+}
+
+HWND FindOwnedDialog(HWND owner)
+{
+    return FindTopLevelWindow([owner](HWND window) {
+        return ::GetWindow(window, GW_OWNER) == owner && ClassName(window) == kDialogClass;
+    });
+}
+
+HWND WaitForOwnedDialog(HWND owner, Timeout timeout)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindOwnedDialog(owner)) != nullptr; }, timeout);
+    return found;
 }
 
 HWND WaitForWindow(const char* className, const std::string& caption, Timeout timeout)
@@ -221,23 +242,41 @@ std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Time
     return info;
 }
 
+void PostButtonClick(HWND dialog, int id)
+{
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
 bool DismissMessageBox(const MessageBoxInfo& box, int buttonId)
 {
-    ::PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(box.window, buttonId)));
+    PostButtonClick(box.window, buttonId);
     return WaitUntilGone(box.window);
 }
 
-bool FillFileDialog(const std::string& title, const std::string& path, Timeout timeout)
+HWND EnterFileName(const std::string& title, const std::string& path, Timeout timeout)
 {
     HWND dialog = WaitForWindow(kDialogClass, title, timeout);
     HWND field = nullptr;
     if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout))
-        return false;
+        return nullptr;
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
-    return WaitUntilGone(dialog, timeout);
+    PostButtonClick(dialog, IDOK);
+    return dialog;
+}
+
+bool FillFileDialog(const std::string& title, const std::string& path, Timeout timeout)
+{
+    HWND dialog = EnterFileName(title, path, timeout);
+    return dialog && WaitUntilGone(dialog, timeout);
+}
+
+bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
+                            const std::string& path, Timeout timeout)
+{
+    PendingClick click = ClickDlgItem(dialog, buttonId);
+    const bool filled = FillFileDialog(title, path, timeout);
+    return filled && click.Wait(timeout);
 }
 
 bool CancelFileDialog(const std::string& title, Timeout timeout)
@@ -245,8 +284,7 @@ bool CancelFileDialog(const std::string& title, Timeout timeout)
     HWND dialog = WaitForWindow(kDialogClass, title, timeout);
     if (!dialog)
         return false;
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDCANCEL)));
+    PostButtonClick(dialog, IDCANCEL);
     return WaitUntilGone(dialog, timeout);
 }
 

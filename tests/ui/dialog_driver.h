@@ -52,6 +52,10 @@ void DriveProcess(DWORD processId);
 HWND FindWindowByCaption(const char* className, const std::string& caption);
 // The same, waiting for it to appear; nullptr after the timeout.
 HWND WaitForWindow(const char* className, const std::string& caption, Timeout timeout = kTimeout);
+// A visible dialog of the driven process owned by the given window (the
+// question a dialog asks, say), and the same, waiting for it to appear.
+HWND FindOwnedDialog(HWND owner);
+HWND WaitForOwnedDialog(HWND owner, Timeout timeout = kTimeout);
 // Waits until the window no longer exists.
 bool WaitUntilGone(HWND window, Timeout timeout = kTimeout);
 
@@ -80,6 +84,10 @@ private:
 // Clicks and waits until the handler has returned.
 bool ClickAndWait(HWND dialog, int id, Timeout timeout = kTimeout);
 
+// Posts a click of the dialog's button with that id, as its keyboard
+// shortcut would; returns at once.
+void PostButtonClick(HWND dialog, int id);
+
 // Posts a key press (down and up) to the window, as the keyboard would.
 void PressKey(HWND window, WORD virtualKey);
 
@@ -98,8 +106,15 @@ std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Time
 bool DismissMessageBox(const MessageBoxInfo& box, int buttonId = IDOK);
 
 // Waits for the Open or Save dialog with that title, types path into its
-// file-name field, presses its Open/Save button and waits until it closes.
+// file-name field and presses its Open/Save button.  Returns the dialog,
+// which may stay open to ask a question, or nullptr when it did not appear.
+HWND EnterFileName(const std::string& title, const std::string& path, Timeout timeout = kTimeout);
+// The same, and waits until the dialog closes.
 bool FillFileDialog(const std::string& title, const std::string& path, Timeout timeout = kTimeout);
+// Clicks the dialog's button with that id, fills the file dialog with that
+// title that it opens, and waits until the click's handler has returned.
+bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
+                            const std::string& path, Timeout timeout = kTimeout);
 // Waits for the file dialog with that title and cancels it.
 bool CancelFileDialog(const std::string& title, Timeout timeout = kTimeout);
 

@@ -20,12 +20,6 @@ using namespace dialog_driver;
 
 namespace {
 
-bool Choose(HWND main, int button, const char* title, const char* path)
-{
-    PendingClick click = ClickDlgItem(main, button);
-    return FillFileDialog(title, path) && click.Wait();
-}
-
 void PrintGeometry(HWND window)
 {
     RECT rect{};
@@ -80,8 +74,8 @@ int main(int argc, char** argv)
         return OpenAbout(main);
     if (mode == "--close-about")
         return CloseAbout();
-    if (!Choose(main, IDC_BROWSE_HTML, "Input HTML File", argv[1]) ||
-        !Choose(main, IDC_BROWSE_CSV, "Input CSV File", argv[2])) {
+    if (!ClickAndFillFileDialog(main, IDC_BROWSE_HTML, "Input HTML File", argv[1]) ||
+        !ClickAndFillFileDialog(main, IDC_BROWSE_CSV, "Input CSV File", argv[2])) {
         std::fprintf(stderr, "could not choose the files\n");
         return 1;
     }

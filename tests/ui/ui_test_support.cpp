@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "cli_command.h"
+#include "file_bytes.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
 #include "tornwick_dlg.h"
@@ -21,12 +20,6 @@ std::string ModuleFolder()
 {
     std::string path = AfxGetModuleFileName();
     return path.substr(0, path.find_last_of('\\') + 1);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string TemporaryName(const char* prefix)
@@ -81,7 +74,8 @@ std::vector<std::string> CommandLineRows(const std::string& html, const std::str
         std::fclose(err);
 
     // One row per line, each ended by LF.
-    const std::string text = ReadFile(outPath);
+    std::string text;
+    EXPECT_TRUE(ReadFileBytes(outPath, text)) << outPath;
     ::DeleteFileA(outPath.c_str());
     ::DeleteFileA(errPath.c_str());
     std::vector<std::string> rows;
@@ -98,9 +92,7 @@ std::string AppCaption()
 
 bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)
 {
-    PendingClick click = ClickDlgItem(m_window, buttonId);
-    const bool filled = FillFileDialog(dialogTitle, path);
-    return filled && click.Wait();
+    return ClickAndFillFileDialog(m_window, buttonId, dialogTitle, path);
 }
 
 bool MainWindow::ChooseHtml(const std::string& path)
