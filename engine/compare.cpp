@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "award_columns.h"
+#include "file_open.h"
 #include "entity_index.h"
 #include "format.h"
 #include "listing_pass.h"
@@ -13,8 +14,9 @@
 namespace {
 
 struct InputFile {
-    StdioFile file;     // none when the path cannot be read
-    bool utf16 = false; // begins with a UTF-16 byte-order mark
+    StdioFile owned;              // the stream the engine opened, if it did
+    std::FILE* file = nullptr;    // the stream read; none when not opened
+    bool utf16 = false;           // begins with a UTF-16 byte-order mark
 };
 
 // Opens a path for reading and looks at its first two bytes.  A folder opens
@@ -23,16 +25,22 @@ struct InputFile {
 // runtime's text mode takes for the end of the file) drops no rows, and the
 // report is the same under Windows and Linux; both readers take CR LF and LF
 // line ends alike.
-InputFile OpenForReading(const std::string& path)
+InputFile OpenForReading(const ComparisonInput& source)
 {
     InputFile input;
-    input.file.reset(std::fopen(path.c_str(), "rb"));
+    if (source.stream) {
+        input.file = source.stream;
+    } else {
+        input.owned = OpenFile(source.name, "rb");
+        input.file = input.owned.get();
+    }
     if (!input.file)
         return input;
     unsigned char mark[2] = {0, 0};
-    const std::size_t got = std::fread(mark, 1, sizeof mark, input.file.get());
-    if (std::ferror(input.file.get()) || std::fseek(input.file.get(), 0, SEEK_SET) != 0) {
-        input.file.reset();
+    const std::size_t got = std::fread(mark, 1, sizeof mark, input.file);
+    if (std::ferror(input.file) || std::fseek(input.file, 0, SEEK_SET) != 0) {
+        input.owned.reset();
+        input.file = nullptr;
         return input;
     }
     input.utf16 = got == 2 && ((mark[0] == 0xFF && mark[1] == 0xFE) ||
@@ -55,28 +63,28 @@ const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
 
 }  // namespace
 
-RunOutcome RunComparison(const std::string& htmlPath, const std::string& csvPath,
+RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
                          CompareOptions& options, ReportSink& resultList)
 {
     RunOutcome outcome;
     // Both files are opened before anything changes, so a file that cannot
     // be opened leaves the shown report and the options as they were.
-    InputFile page = OpenForReading(htmlPath);
+    InputFile page = OpenForReading(html);
     if (!page.file) {
         outcome.status = RunStatus::HtmlNotOpened;
-        outcome.message = Format("ERROR:  Could not open HTML file %s.", htmlPath.c_str());
+        outcome.message = Format("ERROR:  Could not open HTML file %s.", html.name.c_str());
         return outcome;
     }
-    InputFile listing = OpenForReading(csvPath);
+    InputFile listing = OpenForReading(csv);
     if (!listing.file) {
         outcome.status = RunStatus::CsvNotOpened;
-        outcome.message = Format("ERROR:  Could not open CSV file %s.", csvPath.c_str());
+        outcome.message = Format("ERROR:  Could not open CSV file %s.", csv.name.c_str());
         return outcome;
     }
 
     LotwPageStatus pageStatus = LotwPageStatus::Read;
-    const EntityIndex index = ReadLotwMatrix(page.file.get(), &pageStatus);
-    page.file.reset();
+    const EntityIndex index = ReadLotwMatrix(page.file, &pageStatus);
+    page.owned.reset();
 
     ReportLists lists;
     if (!index.root)
@@ -86,8 +94,8 @@ RunOutcome RunComparison(const std::string& htmlPath, const std::string& csvPath
     // column, so no listing is read with what an earlier one set.
     AwardColumnNames names;
     options.hasDeleteColumn = 0;
-    const ListingPassResult pass = CompareListing(listing.file.get(), lists, index, options, names);
-    listing.file.reset();
+    const ListingPassResult pass = CompareListing(listing.file, lists, index, options, names);
+    listing.owned.reset();
     if (!pass.headerUnderstood && listing.utf16)
         ReportAdd(lists, NotesGroup,
                   "ERROR: The CSV file is UTF-16 (Unicode) text; export the VELLUM listing again "

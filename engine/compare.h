@@ -20,7 +20,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "report_sink.h"
 
@@ -31,10 +33,24 @@ struct CompareOptions {
     std::int32_t layout = 0;              // 8: header names "Country name,"; else 7
 };
 
+// One input file of a comparison.  The name is UTF-8 and is what messages
+// call the file; the engine opens it by that name, unless the caller hands
+// over a stream it already has open (standard input), which is read as it is
+// and not closed.
+struct ComparisonInput {
+    ComparisonInput(std::string fileName) : name(std::move(fileName)) {}  // NOLINT: implicit on purpose
+    ComparisonInput(std::string fileName, std::FILE* open) : name(std::move(fileName)), stream(open) {}
+
+    std::string name;
+    std::FILE* stream = nullptr;
+};
+
 enum class RunStatus {
     Completed,      // the report rows are in the sink
     HtmlNotOpened,  // the HTML file could not be opened; sink untouched
     CsvNotOpened,   // the CSV file could not be opened; sink untouched
+    HtmlNotRead,    // a read error in the HTML file; sink untouched
+    CsvNotRead,     // a read error in the CSV file; sink untouched
 };
 
 struct RunOutcome {
@@ -49,5 +65,5 @@ struct RunOutcome {
 // tables and with options.hasDeleteColumn cleared, so the report of a listing
 // never depends on what was compared before it; options.layout and
 // options.hasDeleteColumn are left as the header analysis set them.
-RunOutcome RunComparison(const std::string& htmlPath, const std::string& csvPath,
+RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
                          CompareOptions& options, ReportSink& resultList);

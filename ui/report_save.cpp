@@ -15,7 +15,7 @@
 
 #include "format.h"
 #include "framework/win_app.h"
-#include "stdio_file.h"
+#include "replacement_file.h"
 
 namespace {
 
@@ -38,65 +38,6 @@ std::string AskReportPath()
     return path;
 }
 
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos)
-        return ".";
-    // "C:\report.txt" lives in "C:\", not in "C:".
-    return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
-}
-
-// A new file beside the target that takes the target's place only when it
-// has been written whole; otherwise it is removed and the target untouched.
-class ReplacementFile {
-public:
-    explicit ReplacementFile(const std::string& target) : m_target(target)
-    {
-        std::string name(MAX_PATH, '\0');
-        if (!::GetTempFileNameA(FolderOf(target).c_str(), "twk", 0, name.data()))
-            return;
-        m_temporary = name.c_str();
-        m_file.reset(std::fopen(m_temporary.c_str(), "wb"));
-    }
-
-    ~ReplacementFile()
-    {
-        m_file.reset();
-        if (!m_temporary.empty())
-            ::DeleteFileA(m_temporary.c_str());
-    }
-
-    ReplacementFile(const ReplacementFile&) = delete;
-    ReplacementFile& operator=(const ReplacementFile&) = delete;
-
-    // Writes one line: the text, then carriage return and line feed.
-    bool WriteLine(const std::string& text)
-    {
-        return m_file && std::fwrite(text.data(), 1, text.size(), m_file.get()) == text.size() &&
-               std::fputs("\r\n", m_file.get()) >= 0;
-    }
-
-    // Closes the new file and moves it over the target.
-    bool Commit()
-    {
-        if (!m_file)
-            return false;
-        const bool flushed = std::fflush(m_file.get()) == 0 && !std::ferror(m_file.get());
-        const bool closed = std::fclose(m_file.release()) == 0;
-        if (!flushed || !closed ||
-            !::MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING))
-            return false;
-        m_temporary.clear();
-        return true;
-    }
-
-private:
-    std::string m_target;
-    std::string m_temporary;
-    StdioFile m_file;
-};
-
 }  // namespace
 
 void CtornwickDlg::OnSave()
@@ -113,7 +54,7 @@ void CtornwickDlg::OnSave()
     bool written = true;
     // The count is read again before every row: the list is the report.
     for (int row = 0; written && row < resultList.GetCount(); ++row)
-        written = file.WriteLine(resultList.GetText(row));
+        written = file.Write(resultList.GetText(row)) && file.Write("\r\n");
     if (!written || !file.Commit())
         AfxMessageBox(Format("ERROR:  Could not save the report to %s.", path.c_str()),
                       MB_ICONSTOP);

@@ -1,0 +1,48 @@
+// replacement_file.h - writes a report file whole or not at all.
+//
+// The bytes go to a new temporary file in the target's folder.  Commit()
+// flushes it to the disk and only then renames it over the target, in one
+// step the file system makes atomic; until then, and after any failure, the
+// target is exactly as it was and the temporary file is removed.  Two writers
+// of the same target at once leave one whole report, the last one committed.
+//
+//     ReplacementFile file(path);            // path: UTF-8
+//     bool ok = file.Write(row) && file.Write("\r\n") ... && file.Commit();
+//     if (!ok) tell(path, file.Error());     // "No space left on device"
+//
+// Long names (over 260 characters) work on Windows as well.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "stdio_file.h"
+
+class ReplacementFile {
+public:
+    explicit ReplacementFile(std::string target);
+    ~ReplacementFile();
+
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // Appends bytes to the new file; false once anything has failed.
+    bool Write(std::string_view bytes);
+
+    // Flushes the new file to the disk and moves it over the target.
+    bool Commit();
+
+    // Why the first failure happened, as the system words it; empty when
+    // nothing has failed.
+    const std::string& Error() const { return error_; }
+
+private:
+    void Fail(std::string reason);
+    bool SyncAndClose();
+    bool MoveOverTarget();
+
+    std::string target_;
+    std::string temporary_;  // empty once moved or never made
+    StdioFile file_;
+    std::string error_;
+};
