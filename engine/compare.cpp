@@ -102,6 +102,7 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
                   "as ANSI text.");
 
     outcome.headerUnderstood = pass.headerUnderstood;
+    outcome.lotwCreditsRead = index.root != nullptr;
     outcome.mismatchLines = lists.Group(MismatchGroup).size();
     outcome.problemNotes = lists.Group(NotesGroup).size() - pass.headerNotes;
 

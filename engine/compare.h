@@ -57,6 +57,7 @@ struct RunOutcome {
     RunStatus status = RunStatus::Completed;
     std::string message;             // the error text when not Completed
     bool headerUnderstood = false;   // false after the two header errors
+    bool lotwCreditsRead = false;    // false: no LoTW credit could be read (a note says why)
     std::size_t mismatchLines = 0;   // MISMATCH rows written
     std::size_t problemNotes = 0;    // notes other than the column header lines
 };
