@@ -1,14 +1,18 @@
 # The Windows package: one ZIP, named with the version, holding the two
-# programs, the help page with its picture, and the samples, under one folder:
+# programs, the help page with its picture, a short read-me, the licence and
+# the samples, under one folder:
 #
 #   tornwick-4.1.0-win64/
 #     tornwick.exe  tornwick-compare.exe
 #     tornwick-help.html  tornwick-window.png
+#     README.txt  LICENSE.txt
 #     samples/lotw-credit-matrix.html  samples/vellum-dxcc.csv
 #
 # Build it with `cmake --build build/windows --target package`.
 install(TARGETS tornwick tornwick-compare RUNTIME DESTINATION .)
-install(FILES ${TORNWICK_HELP_FILES} DESTINATION .)
+install(FILES ${TORNWICK_HELP_FILES} ${CMAKE_SOURCE_DIR}/README.txt DESTINATION .)
+# With an extension, so that Windows opens it with a double click.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${CMAKE_SOURCE_DIR}/samples/lotw-credit-matrix.html
               ${CMAKE_SOURCE_DIR}/samples/vellum-dxcc.csv
         DESTINATION samples)
