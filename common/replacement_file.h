@@ -40,6 +40,9 @@ private:
     void Fail(std::string reason);
     bool SyncAndClose();
     bool MoveOverTarget();
+#ifndef _WIN32
+    void SyncFolder() const;
+#endif
 
     std::string target_;
     std::string temporary_;  // empty once moved or never made
