@@ -132,8 +132,8 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
 
 }  // namespace
 
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
-                      std::FILE* err)
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                      std::FILE* in)
 {
     CliArguments arguments;
     std::string error;

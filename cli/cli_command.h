@@ -12,7 +12,7 @@
 //     tornwick-compare: samples: Is a directory
 //     tornwick-compare: ERROR: Didn't recognize VELLUM .CSV file.
 // When the status is 2 the report's own "ERROR:" rows are repeated there.
-// A file named "-" is read from `in`.
+// A file named "-" is read from `in`, standard input unless given.
 #pragma once
 
 #include <cstdio>
@@ -27,5 +27,5 @@ enum CliExitStatus {
 };
 
 // args are the arguments after the program name, UTF-8.
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out,
-                      std::FILE* err);
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                      std::FILE* in = stdin);

@@ -24,12 +24,12 @@ int wmain(int argc, wchar_t** argv)
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(Utf8FromWide(argv[i]));
-    return RunCompareCommand(args, stdin, stdout, stderr);
+    return RunCompareCommand(args, stdout, stderr);
 }
 #else
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunCompareCommand(args, stdin, stdout, stderr);
+    return RunCompareCommand(args, stdout, stderr);
 }
 #endif

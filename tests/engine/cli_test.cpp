@@ -53,7 +53,7 @@ Result RunCli(const Strings& args, std::string_view standardInput = {})
     File out(std::tmpfile());
     File err(std::tmpfile());
     Result result;
-    result.status = RunCompareCommand(args, in.get(), out.get(), err.get());
+    result.status = RunCompareCommand(args, out.get(), err.get(), in.get());
     result.out = ReadStream(out.get());
     result.err = ReadStream(err.get());
     return result;
