@@ -47,7 +47,7 @@ std::string ReadStream(std::FILE* file)
     return bytes;
 }
 
-Result RunCli(const Strings& args, std::string_view standardInput = {})
+Result RunCli(const Strings& args, const std::string& standardInput = "")
 {
     File in = StreamOf(standardInput);
     File out(std::tmpfile());
