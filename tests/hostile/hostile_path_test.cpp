@@ -75,7 +75,7 @@ TEST(HostilePath, OneFileAsBothInputs)
 TEST(HostilePath, ConcurrentWritersLeaveOneWholeReport)
 {
     const std::string target = ScratchFile("concurrent.txt", "");
-    const std::string reports[2] = {std::string(300 * 1024, 'a'), std::string(200 * 1024, 'b')};
+    const std::string reports[2] = {std::string(300000, 'a'), std::string(200000, 'b')};
     for (int round = 0; round < 20; ++round) {
         std::atomic<int> ready{0};
         bool committed[2] = {false, false};
