@@ -9,10 +9,14 @@
 #include "cli_command.h"
 #include "file_bytes.h"
 #include "file_open.h"
+#include "message_output.h"
+#include "report_stream.h"
 #include "test_support.h"
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <io.h>
 
 #include "text_encoding.h"
 #else
@@ -229,6 +233,47 @@ TEST(CliCommand, ExitStatusFollowsTheReport)
     EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
 }
 
+// Rows reach the output in whole blocks, in order, byte for byte; a row
+// larger than a block goes out alone; a write that fails drops the rest.
+TEST(ReportStream, WritesRowsInBlocks)
+{
+    std::string written;
+    std::vector<std::size_t> blocks;
+    bool refuse = false;
+    ReportStream stream("\r\n", [&](std::string_view block) {
+        blocks.push_back(block.size());
+        written.append(block);
+        return !refuse;
+    });
+    stream.Clear();
+    std::string expected;
+    const std::string rows[] = {"", "ERROR: one", std::string(1000, 'a'),
+                                std::string(ReportStream::kBlockSize + 5, 'b'), "tail"};
+    for (int round = 0; round < 70; ++round)
+        for (const std::string& row : rows) {
+            stream.Append(row);
+            expected += row + "\r\n";
+        }
+    ASSERT_TRUE(stream.Finish());
+    EXPECT_EQ(written, expected);
+    for (std::size_t size : blocks)
+        EXPECT_TRUE(size <= ReportStream::kBlockSize || size == rows[3].size()) << size;
+    EXPECT_EQ(stream.ErrorRows(), Strings(70, "ERROR: one"));
+
+    refuse = true;
+    stream.Append(std::string(ReportStream::kBlockSize, 'c'));
+    const std::size_t failedAt = written.size();
+    stream.Append("dropped");
+    EXPECT_FALSE(stream.Finish());
+    EXPECT_EQ(written.size(), failedAt);
+
+    // Rows once written cannot be taken back.
+    ReportStream restarted("\n", [](std::string_view) { return true; });
+    restarted.Append("row");
+    restarted.Clear();
+    EXPECT_FALSE(restarted.Finish());
+}
+
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
 {
     // The middle dot never reaches the report, but names keep their own bytes.
@@ -418,4 +463,32 @@ TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
     }
 }
 
+#endif
+
+#ifdef _WIN32
+// A console shows UTF-8 bytes in its own code page: messages to it go out as
+// wide text.
+TEST(CliMessages, ConsoleShowsNamesInAnyScript)
+{
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole()) << ::GetLastError();
+    HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(screen, INVALID_HANDLE_VALUE) << ::GetLastError();
+    HANDLE writer = INVALID_HANDLE_VALUE;
+    ::DuplicateHandle(::GetCurrentProcess(), screen, ::GetCurrentProcess(), &writer, 0, FALSE,
+                      DUPLICATE_SAME_ACCESS);
+    StdioFile console(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
+    ASSERT_TRUE(console);
+    PrintMessage(console.get(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    ASSERT_TRUE(::GetConsoleScreenBufferInfo(screen, &info));
+    std::wstring line(60, L' ');
+    DWORD read = 0;
+    ASSERT_TRUE(::ReadConsoleOutputCharacterW(screen, line.data(), static_cast<DWORD>(line.size()),
+                                              COORD{0, static_cast<SHORT>(info.dwCursorPosition.Y - 1)},
+                                              &read));
+    ::CloseHandle(screen);
+    EXPECT_EQ(line.substr(0, 32), L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC");
+}
 #endif
