@@ -26,16 +26,26 @@ ComparisonInput InputFor(const std::string& path, std::FILE* in)
 }
 
 // Why an input the engine could not open or read fails, in the system's
-// words.  The engine's stdio calls leave errno behind, but the system is
-// asked again where it can be, so the reason does not hang on what ran last.
+// words.  The system is asked again where it safely can be (a regular file
+// opens at once; a pipe's name might wait for a writer), so the reason does
+// not hang on whatever errno the engine's last call left.
 std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 {
     if (!input.stream) {
-        if (IsFolder(input.name))
+        int error = 0;
+        switch (KindOf(input.name, error)) {
+        case FileKind::Missing:
+            return std::strerror(error);
+        case FileKind::Folder:
             return std::strerror(EISDIR);
-        errno = 0;
-        if (!OpenFile(input.name, "rb") && errno != 0)
-            return std::strerror(errno);
+        case FileKind::Regular:
+            errno = 0;
+            if (!OpenFile(input.name, "rb") && errno != 0)
+                return std::strerror(errno);
+            break;
+        case FileKind::Other:
+            break;
+        }
     }
     return std::strerror(errorAfterRun != 0 ? errorAfterRun : EIO);
 }

@@ -1,11 +1,13 @@
 #include "file_identity.h"
 
+#include <cerrno>
+
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <windows.h>
 
 #include "file_open.h"
-#else
-#include <sys/stat.h>
 #endif
 
 namespace {
@@ -46,13 +48,19 @@ bool SameFile(const std::string& first, const std::string& second)
 #endif
 }
 
-bool IsFolder(const std::string& path)
+FileKind KindOf(const std::string& path, int& error)
 {
 #ifdef _WIN32
-    const DWORD attributes = ::GetFileAttributesW(WindowsFileName(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    struct _stat64 status {};
+    if (::_wstat64(WindowsFileName(path).c_str(), &status) != 0) {
 #else
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (::stat(path.c_str(), &status) != 0) {
 #endif
+        error = errno;
+        return FileKind::Missing;
+    }
+    if ((status.st_mode & S_IFMT) == S_IFDIR)
+        return FileKind::Folder;
+    return (status.st_mode & S_IFMT) == S_IFREG ? FileKind::Regular : FileKind::Other;
 }

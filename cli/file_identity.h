@@ -11,5 +11,8 @@
 // True when both names (UTF-8) exist and are the same file.
 bool SameFile(const std::string& first, const std::string& second);
 
-// True when the name (UTF-8) is an existing folder.
-bool IsFolder(const std::string& path);
+enum class FileKind { Missing, Folder, Regular, Other };
+
+// What the name (UTF-8) leads to, asked without opening it (a pipe's name
+// could block).  For Missing, error is the errno that says why.
+FileKind KindOf(const std::string& path, int& error);
