@@ -182,18 +182,18 @@ const char* UsageText()
            "and prints every disagreement, then the matches and mismatches per column.\n"
            "Either file may be '-', standard input.\n"
            "\n"
-           "  --submitted-as-checked  count VELLUM \"S\" (submitted) cells as checked\n"
-           "  -o, --output=FILE       write the report to FILE (CR LF line ends); FILE is\n"
-           "                          replaced only once the whole report is on the disk\n"
-           "  -h, --help              print this help and exit\n"
-           "      --version           print the version and exit\n"
+           "      --submitted-as-checked  count VELLUM \"S\" (submitted) cells as checked\n"
+           "  -o, --output=FILE           write the report to FILE (CR LF line ends); FILE\n"
+           "                              is replaced only once the whole report is on disk\n"
+           "  -h, --help                  print this help and exit\n"
+           "      --version               print the version and exit\n"
            "\n"
            "Long options may be shortened to any unambiguous prefix.\n"
            "\n"
            "Exit status: 0 when logbook and LoTW agree, 1 when the report lists\n"
-           "disagreements or problems, 2 when the comparison could not be run, the\n"
-           "listing's header was not understood or no LoTW credit could be read\n"
-           "(errors go to standard error as well).\n";
+           "disagreements or problems, 2 when the comparison could not be run or its\n"
+           "report not written, the listing's header was not understood or no LoTW\n"
+           "credit could be read (errors go to standard error as well).\n";
 }
 
 bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error)

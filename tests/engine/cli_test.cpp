@@ -21,6 +21,7 @@
 #include "text_encoding.h"
 #else
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -51,16 +52,21 @@ std::string ReadStream(std::FILE* file)
     return bytes;
 }
 
-Result RunCli(const Strings& args, const std::string& standardInput = "")
+Result RunCli(const Strings& args, std::FILE* in)
 {
-    File in = StreamOf(standardInput);
     File out(std::tmpfile());
     File err(std::tmpfile());
     Result result;
-    result.status = RunCompareCommand(args, out.get(), err.get(), in.get());
+    result.status = RunCompareCommand(args, out.get(), err.get(), in);
     result.out = ReadStream(out.get());
     result.err = ReadStream(err.get());
     return result;
+}
+
+Result RunCli(const Strings& args, const std::string& standardInput = "")
+{
+    File in = StreamOf(standardInput);
+    return RunCli(args, in.get());
 }
 
 std::string Joined(const Strings& rows, const char* end)
@@ -294,6 +300,15 @@ TEST(CliCommand, StandardInputIsEitherFile)
     const Result fromInput = RunCli({Fixture("lotw-small.html"), "-"}, listing);
     EXPECT_EQ(fromInput.out, fromFiles.out);
     EXPECT_EQ(fromInput.status, kExitDisagree);
+#ifndef _WIN32
+    // Standard input that cannot be read: the reason, status 2.
+    File folder(::fdopen(::open(TORNWICK_SCRATCH_DIR, O_RDONLY), "rb"));
+    ASSERT_TRUE(folder);
+    const Result unread = RunCli({Fixture("lotw-small.html"), "-"}, folder.get());
+    EXPECT_EQ(unread.status, kExitTrouble);
+    EXPECT_EQ(unread.out, "");
+    EXPECT_EQ(unread.err, "tornwick-compare: standard input: Is a directory\n");
+#endif
 }
 
 TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
