@@ -44,6 +44,12 @@ std::string SystemErrorText(DWORD code)
 
 #endif
 
+#ifdef _WIN32
+const char* const kSeparators = "/\\";
+#else
+const char* const kSeparators = "/";
+#endif
+
 // A name for the temporary file: the target's own name with a suffix, so it
 // lies in the same folder (a rename never crosses file systems) and a user
 // who finds one left by a crash sees what it was for.  The suffix mixes the
@@ -63,7 +69,10 @@ std::string TemporaryName(const std::string& target)
     mix *= 0xBF58476D1CE4E5B9ull;
     mix ^= mix >> 32;
     static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string name = target + ".tmp-";
+    // A name near the file system's limit of 255 gets a short one instead.
+    const std::string::size_type slash = target.find_last_of(kSeparators);
+    const std::string::size_type base = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = target.size() - base > 200 ? target.substr(0, base) + ".tornwick.tmp-" : target + ".tmp-";
     for (int i = 0; i < 8; ++i, mix /= 36)
         name += kDigits[mix % 36];
     return name;

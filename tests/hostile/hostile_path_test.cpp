@@ -104,4 +104,16 @@ TEST(HostilePath, ConcurrentWritersLeaveOneWholeReport)
     }
 }
 
+// A report name near the file system's limit of 255 bytes leaves no room for
+// a suffix: the temporary file takes a short name of its own.
+TEST(HostilePath, ReportNamedNearTheLengthLimit)
+{
+    const std::string target = ScratchFile(std::string(250, 'r') + ".txt", "old");
+    ReplacementFile file(target);
+    EXPECT_TRUE(file.Write("new") && file.Commit()) << file.Error();
+    std::string saved;
+    ASSERT_TRUE(ReadFileBytes(target, saved));
+    EXPECT_EQ(saved, "new");
+}
+
 }  // namespace
