@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -82,6 +83,16 @@ std::string TemporaryName(const std::string& target)
 
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
+#ifndef _WIN32
+    // A symbolic link stays a link: the report replaces the file it leads to.
+    struct stat status {};
+    if (::lstat(target_.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (char* resolved = ::realpath(target_.c_str(), nullptr)) {
+            target_ = resolved;
+            std::free(resolved);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
+        }
+    }
+#endif
     // Creating the file exclusively makes the name ours alone: a writer that
     // meets a name in use picks another.
     for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {

@@ -10,7 +10,8 @@
 //     bool ok = file.Write(row) && file.Write("\r\n") ... && file.Commit();
 //     if (!ok) tell(path, file.Error());     // "No space left on device"
 //
-// Long names (over 260 characters) work on Windows as well.
+// Long names (over 260 characters) work on Windows as well.  On POSIX a
+// target that is a symbolic link stays one: the file it leads to is replaced.
 #pragma once
 
 #include <string>

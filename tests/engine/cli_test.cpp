@@ -402,10 +402,20 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     EXPECT_GT(r.err.size(), start.size() + 1);
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
 
+#ifndef _WIN32
+    // A report file reached through a symbolic link: the link stays.
+    const std::string link = folder + "/link.txt";
+    ASSERT_EQ(::symlink("old.txt", link.c_str()), 0);
+    EXPECT_EQ(RunCli({"-o", link, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+    struct stat status {};
+    EXPECT_TRUE(::lstat(link.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+#endif
+
     // An input that cannot be read leaves the old report too.
     Spill(target, kOldReport);
     ExpectReportNotWritten({"-o", target, page, folder + "/none.csv"}, target,
-                           folder + "/none.csv: No such file or directory", {"listing.csv", "old.txt"});
+                           folder + "/none.csv: No such file or directory", FolderHolds(folder));
 }
 
 #ifdef __linux__
