@@ -8,13 +8,14 @@
 #include <cstring>
 #include <utility>
 
+#include "file_open.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 
-#include "file_open.h"
 #include "text_encoding.h"
 #else
 #include <fcntl.h>
@@ -79,10 +80,37 @@ std::string TemporaryName(const std::string& target)
     return name;
 }
 
+// A device or a pipe (/dev/null, /dev/stdout, a process substitution, NUL)
+// cannot be replaced by a rename, and must not be: it holds no report to
+// keep, so the bytes go straight to it.
+bool IsDeviceOrPipe(const std::string& target)
+{
+#ifdef _WIN32
+    HANDLE handle = ::CreateFileW(WindowsFileName(target).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const DWORD type = ::GetFileType(handle);
+    ::CloseHandle(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+#else
+    struct stat status {};
+    return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+#endif
+}
+
 }  // namespace
 
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
+    if (IsDeviceOrPipe(target_)) {
+        direct_ = true;
+        file_ = OpenFile(target_, "wb");
+        if (!file_)
+            Fail(std::strerror(errno));
+        return;
+    }
 #ifndef _WIN32
     // A symbolic link stays a link: the report replaces the file it leads to.
     struct stat status {};
@@ -176,12 +204,12 @@ bool ReplacementFile::SyncAndClose()
     }
 #ifdef _WIN32
     const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())));
-    if (!::FlushFileBuffers(handle)) {
+    if (!direct_ && !::FlushFileBuffers(handle)) {
         Fail(SystemErrorText(::GetLastError()));
         return false;
     }
 #else
-    if (::fsync(::fileno(file_.get())) != 0) {
+    if (!direct_ && ::fsync(::fileno(file_.get())) != 0) {
         Fail(std::strerror(errno));
         return false;
     }
@@ -232,5 +260,5 @@ bool ReplacementFile::Commit()
 {
     if (!file_ || !error_.empty())
         return false;
-    return SyncAndClose() && MoveOverTarget();
+    return SyncAndClose() && (direct_ || MoveOverTarget());
 }

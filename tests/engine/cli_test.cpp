@@ -412,6 +412,17 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
 #endif
 
+    // A device is written to, never replaced.
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
+    EXPECT_EQ(RunCli({"-o", device, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+#ifndef _WIN32
+    EXPECT_TRUE(::stat(device.c_str(), &status) == 0 && S_ISCHR(status.st_mode));
+#endif
+
     // An input that cannot be read leaves the old report too.
     Spill(target, kOldReport);
     ExpectReportNotWritten({"-o", target, page, folder + "/none.csv"}, target,
