@@ -76,40 +76,78 @@ const std::string* InputUnderOutput(const CliArguments& arguments)
     return nullptr;
 }
 
+// Where the report goes: standard output, or the file -o names, which is
+// replaced whole or not at all.
+class Destination {
+public:
+    Destination(const std::string& path, std::FILE* out) : path_(path), out_(out)
+    {
+        if (!path.empty())
+            file_ = std::make_unique<ReplacementFile>(path);
+    }
+
+    bool ToFile() const { return file_ != nullptr; }
+    bool Opened() const { return !file_ || file_->Error().empty(); }
+
+    bool Write(std::string_view block)
+    {
+        if (file_)
+            return file_->Write(block);
+        if (std::fwrite(block.data(), 1, block.size(), out_) == block.size())
+            return true;
+        error_ = std::strerror(errno);
+        return false;
+    }
+
+    // Puts the report in place once the stream has written it all.
+    bool Finish(bool streamed)
+    {
+        if (!streamed)
+            return false;
+        if (file_)
+            return file_->Commit();
+        if (std::fflush(out_) == 0)
+            return true;
+        error_ = std::strerror(errno);
+        return false;
+    }
+
+    std::string Failure() const
+    {
+        std::string reason = file_ ? file_->Error() : error_;
+        if (reason.empty())
+            reason = "the report was restarted after rows were written";
+        return (file_ ? "could not write " + path_ : std::string("could not write the report")) + ": " + reason;
+    }
+
+private:
+    std::string path_;
+    std::FILE* out_;
+    std::unique_ptr<ReplacementFile> file_;
+    std::string error_;
+};
+
 int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    const bool toFile = !arguments.outputPath.empty();
-    if (toFile) {
+    if (!arguments.outputPath.empty()) {
         if (const std::string* input = InputUnderOutput(arguments)) {
             PrintMessage(err, arguments.outputPath + ": is the input file " + *input +
                                   "; the report is not written over it");
             return kExitTrouble;
         }
     }
-    std::unique_ptr<ReplacementFile> file;
-    std::string writeError;
-    ReportStream::Output output;
-    if (toFile) {
-        file = std::make_unique<ReplacementFile>(arguments.outputPath);
-        if (!file->Error().empty()) {
-            PrintMessage(err, "could not write " + arguments.outputPath + ": " + file->Error());
-            return kExitTrouble;
-        }
-        output = [&file](std::string_view block) { return file->Write(block); };
-    } else {
-        output = [out, &writeError](std::string_view block) {
-            if (std::fwrite(block.data(), 1, block.size(), out) == block.size())
-                return true;
-            writeError = std::strerror(errno);
-            return false;
-        };
+    Destination destination(arguments.outputPath, out);
+    if (!destination.Opened()) {
+        PrintMessage(err, destination.Failure());
+        return kExitTrouble;
     }
 
     const ComparisonInput html = InputFor(arguments.htmlPath, in);
     const ComparisonInput csv = InputFor(arguments.csvPath, in);
     CompareOptions options;
     options.submittedAsChecked = arguments.submittedAsChecked ? 1 : 0;
-    ReportStream report(toFile ? "\r\n" : "\n", output);
+    ReportStream report(destination.ToFile() ? "\r\n" : "\n",
+                        [&destination](std::string_view block) { return destination.Write(block); });
     errno = 0;
     const RunOutcome outcome = RunComparison(html, csv, options, report);
     const int errorAfterRun = errno;
@@ -118,20 +156,9 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
         return kExitTrouble;  // an unfinished report file is removed unseen
     }
 
-    bool written = report.Finish();
-    if (toFile) {
-        written = written && file->Commit();
-        if (!written)
-            PrintMessage(err, "could not write " + arguments.outputPath + ": " + file->Error());
-    } else {
-        if (written && std::fflush(out) != 0) {
-            written = false;
-            writeError = std::strerror(errno);
-        }
-        if (!written)
-            PrintMessage(err, "could not write the report: " + writeError);
-    }
-
+    const bool written = destination.Finish(report.Finish());
+    if (!written)
+        PrintMessage(err, destination.Failure());
     if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
         for (const std::string& row : report.ErrorRows())
             PrintMessage(err, row);

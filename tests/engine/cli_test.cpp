@@ -324,6 +324,16 @@ TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.err, "tornwick-compare: " + folder + ": Is a directory\n");
 
+#ifdef __linux__
+    // Standard output that cannot take the report.
+    File full(std::fopen("/dev/full", "wb"));
+    File err(std::tmpfile());
+    ASSERT_TRUE(full && err);
+    EXPECT_EQ(RunCompareCommand({Fixture("lotw-small.html"), Fixture("listing-agree.csv")}, full.get(), err.get()),
+              kExitTrouble);
+    EXPECT_EQ(ReadStream(err.get()), "tornwick-compare: could not write the report: No space left on device\n");
+#endif
+
     r = RunCli({"--bogus"});
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.err, "tornwick-compare: unrecognized option '--bogus'\n"
