@@ -2,69 +2,181 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "cli_arguments.h"
 #include "compare.h"
+#include "file_identity.h"
+#include "file_open.h"
+#include "message_output.h"
+#include "replacement_file.h"
+#include "report_stream.h"
+#include "version.h"
 
 namespace {
 
-constexpr const char* kProgram = "tornwick-compare";
+// What messages call standard input.
+const char* const kStandardInputName = "standard input";
 
-class RowCollector : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    std::vector<std::string> rows;
-};
-
-bool WriteRows(std::FILE* file, const std::vector<std::string>& rows, const char* lineEnd)
+ComparisonInput InputFor(const std::string& path, std::FILE* in)
 {
-    const std::size_t endLength = std::strlen(lineEnd);
-    for (const std::string& row : rows) {
-        if (std::fwrite(row.data(), 1, row.size(), file) != row.size() ||
-            std::fwrite(lineEnd, 1, endLength, file) != endLength)
-            return false;
-    }
-    return true;
+    if (path == kStandardInput)
+        return ComparisonInput(kStandardInputName, in);
+    return ComparisonInput(path);
 }
 
-// Writes the report as the window's Save does: CR LF after every row.
-bool SaveRows(const std::string& path, const std::vector<std::string>& rows, std::FILE* err)
+// Why an input the engine could not open or read fails, in the system's
+// words.  The system is asked again where it safely can be (a regular file
+// opens at once; a pipe's name might wait for a writer), so the reason does
+// not hang on whatever errno the engine's last call left.
+std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        std::fprintf(err, "%s: could not create %s: %s\n", kProgram, path.c_str(), std::strerror(errno));
+    if (!input.stream) {
+        int error = 0;
+        switch (KindOf(input.name, error)) {
+        case FileKind::Missing:
+            return std::strerror(error);
+        case FileKind::Folder:
+            return std::strerror(EISDIR);
+        case FileKind::Regular:
+            errno = 0;
+            if (!OpenFile(input.name, "rb") && errno != 0)
+                return std::strerror(errno);
+            break;
+        case FileKind::Other:
+            break;
+        }
+    }
+    return std::strerror(errorAfterRun != 0 ? errorAfterRun : EIO);
+}
+
+// The message for a run that stopped before its report.
+std::string RunFailure(const RunOutcome& outcome, const ComparisonInput& html,
+                       const ComparisonInput& csv, int errorAfterRun)
+{
+    switch (outcome.status) {
+    case RunStatus::HtmlNotOpened:
+    case RunStatus::HtmlNotRead:
+        return html.name + ": " + WhyUnreadable(html, errorAfterRun);
+    case RunStatus::CsvNotOpened:
+    case RunStatus::CsvNotRead:
+        return csv.name + ": " + WhyUnreadable(csv, errorAfterRun);
+    case RunStatus::Completed:
+        break;
+    }
+    return outcome.message;
+}
+
+// The input the report file would replace, or nullptr.
+const std::string* InputUnderOutput(const CliArguments& arguments)
+{
+    for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath})
+        if (*input != kStandardInput && SameFile(arguments.outputPath, *input))
+            return input;
+    return nullptr;
+}
+
+// Where the report goes: standard output, or the file -o names, which is
+// replaced whole or not at all.
+class Destination {
+public:
+    Destination(const std::string& path, std::FILE* out) : path_(path), out_(out)
+    {
+        if (!path.empty())
+            file_ = std::make_unique<ReplacementFile>(path);
+    }
+
+    bool ToFile() const { return file_ != nullptr; }
+    bool Opened() const { return !file_ || file_->Error().empty(); }
+
+    bool Write(std::string_view block)
+    {
+        if (file_)
+            return file_->Write(block);
+        if (std::fwrite(block.data(), 1, block.size(), out_) == block.size())
+            return true;
+        error_ = std::strerror(errno);
         return false;
     }
-    bool written = WriteRows(file, rows, "\r\n");
-    int failure = errno;
-    // Buffered rows reach the disk only at the close, so its failure counts.
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        failure = errno;
-    }
-    if (!written)
-        std::fprintf(err, "%s: could not write %s: %s\n", kProgram, path.c_str(), std::strerror(failure));
-    return written;
-}
 
-bool PrintRows(std::FILE* out, const std::vector<std::string>& rows, std::FILE* err)
+    // Puts the report in place once the stream has written it all.
+    bool Finish(bool streamed)
+    {
+        if (!streamed)
+            return false;
+        if (file_)
+            return file_->Commit();
+        if (std::fflush(out_) == 0)
+            return true;
+        error_ = std::strerror(errno);
+        return false;
+    }
+
+    std::string Failure() const
+    {
+        std::string reason = file_ ? file_->Error() : error_;
+        if (reason.empty())
+            reason = "the report was restarted after rows were written";
+        return (file_ ? "could not write " + path_ : std::string("could not write the report")) + ": " + reason;
+    }
+
+private:
+    std::string path_;
+    std::FILE* out_;
+    std::unique_ptr<ReplacementFile> file_;
+    std::string error_;
+};
+
+int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    if (WriteRows(out, rows, "\n") && std::fflush(out) == 0)
-        return true;
-    std::fprintf(err, "%s: could not write the report: %s\n", kProgram, std::strerror(errno));
-    return false;
+    if (!arguments.outputPath.empty()) {
+        if (const std::string* input = InputUnderOutput(arguments)) {
+            PrintMessage(err, arguments.outputPath + ": is the input file " + *input +
+                                  "; the report is not written over it");
+            return kExitTrouble;
+        }
+    }
+    Destination destination(arguments.outputPath, out);
+    if (!destination.Opened()) {
+        PrintMessage(err, destination.Failure());
+        return kExitTrouble;
+    }
+
+    const ComparisonInput html = InputFor(arguments.htmlPath, in);
+    const ComparisonInput csv = InputFor(arguments.csvPath, in);
+    CompareOptions options;
+    options.submittedAsChecked = arguments.submittedAsChecked ? 1 : 0;
+    ReportStream report(destination.ToFile() ? "\r\n" : "\n",
+                        [&destination](std::string_view block) { return destination.Write(block); });
+    errno = 0;
+    const RunOutcome outcome = RunComparison(html, csv, options, report);
+    const int errorAfterRun = errno;
+    if (outcome.status != RunStatus::Completed) {
+        PrintMessage(err, RunFailure(outcome, html, csv, errorAfterRun));
+        return kExitTrouble;  // an unfinished report file is removed unseen
+    }
+
+    const bool written = destination.Finish(report.Finish());
+    if (!written)
+        PrintMessage(err, destination.Failure());
+    if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
+        for (const std::string& row : report.ErrorRows())
+            PrintMessage(err, row);
+        return kExitTrouble;
+    }
+    return outcome.mismatchLines > 0 || outcome.problemNotes > 0 ? kExitDisagree : kExitAgree;
 }
 
 }  // namespace
 
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err)
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                      std::FILE* in)
 {
     CliArguments arguments;
     std::string error;
     if (!ParseArguments(args, arguments, error)) {
-        std::fprintf(err, "%s: %s (try --help)\n", kProgram, error.c_str());
+        PrintMessage(err, error);
+        PrintMessage(err, std::string("Try '") + kProgramName + " --help' for more information.");
         return kExitTrouble;
     }
     if (arguments.action == CliArguments::Action::Help) {
@@ -72,23 +184,8 @@ int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std:
         return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
     }
     if (arguments.action == CliArguments::Action::Version) {
-        std::fputs("tornwick 4.1\n", out);
+        std::fputs("tornwick " TORNWICK_VERSION_TEXT "\n", out);
         return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
     }
-
-    CompareOptions options;
-    options.submittedAsChecked = arguments.submittedAsChecked ? 1 : 0;
-    RowCollector report;
-    const RunOutcome outcome = RunComparison(arguments.htmlPath, arguments.csvPath, options, report);
-    if (outcome.status != RunStatus::Completed) {
-        std::fprintf(err, "%s\n", outcome.message.c_str());
-        return kExitTrouble;
-    }
-
-    const bool written = arguments.outputPath.empty()
-                             ? PrintRows(out, report.rows, err)
-                             : SaveRows(arguments.outputPath, report.rows, err);
-    if (!written || !outcome.headerUnderstood)
-        return kExitTrouble;
-    return outcome.mismatchLines > 0 || outcome.problemNotes > 0 ? kExitDisagree : kExitAgree;
+    return Compare(arguments, in, out, err);
 }

@@ -2,9 +2,17 @@
 // can run it.
 //
 // Runs one comparison and writes the rows the window's result list would
-// show, in order: to `out` each followed by LF, or, with -o, to the named
-// file each followed by CR LF (as the window's Save writes them).  Messages
-// go to `err`, one line each.
+// show, in order, as the engine hands them over: to `out` each followed by
+// LF, or, with -o, to the named file each followed by CR LF (as the window's
+// Save writes them).  The file is replaced whole or not at all
+// (replacement_file.h), and never when it is one of the two inputs.
+//
+// Every message goes to `err`, one line each, beginning with the program's
+// name, in the manner of diff and grep:
+//     tornwick-compare: samples: Is a directory
+//     tornwick-compare: ERROR: Didn't recognize VELLUM .CSV file.
+// When the status is 2 the report's own "ERROR:" rows are repeated there.
+// A file named "-" is read from `in`, standard input unless given.
 #pragma once
 
 #include <cstdio>
@@ -12,10 +20,12 @@
 #include <vector>
 
 enum CliExitStatus {
-    kExitAgree = 0,       // no MISMATCH line and no note besides the header lines
-    kExitDisagree = 1,    // at least one MISMATCH line or problem note
-    kExitTrouble = 2,     // could not run, or the listing's header was not understood
+    kExitAgree = 0,     // no MISMATCH line and no note besides the header lines
+    kExitDisagree = 1,  // at least one MISMATCH line or problem note
+    kExitTrouble = 2,   // could not run, the listing's header was not understood,
+                        // no LoTW credit could be read, or the report not written
 };
 
-// args are the arguments after the program name.
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+// args are the arguments after the program name, UTF-8.
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                      std::FILE* in = stdin);

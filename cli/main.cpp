@@ -9,14 +9,27 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#endif
 
+#include "text_encoding.h"
+
+// Windows hands the arguments over as wide text, so that a file named in any
+// script ("Ålesund Жук\東京.csv") arrives whole whatever the code page; inside,
+// names are UTF-8.  (Linked with -municode.)
+int wmain(int argc, wchar_t** argv)
+{
+    // The report's bytes go out as they are, each row ended by LF alone, and
+    // a file read from standard input is read byte for byte.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Utf8FromWide(argv[i]));
+    return RunCompareCommand(args, stdout, stderr);
+}
+#else
 int main(int argc, char** argv)
 {
-#ifdef _WIN32
-    // The report's bytes go out as they are, each row ended by LF alone.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     return RunCompareCommand(args, stdout, stderr);
 }
+#endif

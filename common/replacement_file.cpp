@@ -1,8 +1,14 @@
 #include "replacement_file.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
+
+#include "file_open.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -10,7 +16,6 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "file_open.h"
 #include "text_encoding.h"
 #else
 #include <fcntl.h>
@@ -41,62 +46,125 @@ std::string SystemErrorText(DWORD code)
 
 #endif
 
+#ifdef _WIN32
+const char* const kSeparators = "/\\";
+#else
+const char* const kSeparators = "/";
+#endif
+
 // A name for the temporary file: the target's own name with a suffix, so it
 // lies in the same folder (a rename never crosses file systems) and a user
-// who finds one left by a crash sees what it was for.
-std::string TemporaryPattern(const std::string& target) { return target + ".tmp-XXXXXX"; }
+// who finds one left by a crash sees what it was for.  The suffix mixes the
+// process, a counter and the clock, so that writers at the same moment (in
+// other processes or threads) seldom meet.
+std::string TemporaryName(const std::string& target)
+{
+    static std::atomic<std::uint64_t> counter{0};
+#ifdef _WIN32
+    const std::uint64_t process = ::GetCurrentProcessId();
+#else
+    const std::uint64_t process = static_cast<std::uint64_t>(::getpid());
+#endif
+    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t mix = (process << 32) ^ now ^ (++counter * 0x9E3779B97F4A7C15ull);
+    mix ^= mix >> 29;
+    mix *= 0xBF58476D1CE4E5B9ull;
+    mix ^= mix >> 32;
+    static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    // A name near the file system's limit of 255 gets a short one instead.
+    const std::string::size_type slash = target.find_last_of(kSeparators);
+    const std::string::size_type base = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = target.size() - base > 200 ? target.substr(0, base) + ".tornwick.tmp-" : target + ".tmp-";
+    for (int i = 0; i < 8; ++i, mix /= 36)
+        name += kDigits[mix % 36];
+    return name;
+}
+
+// A device or a pipe (/dev/null, /dev/stdout, a process substitution, NUL)
+// cannot be replaced by a rename, and must not be: it holds no report to
+// keep, so the bytes go straight to it.
+bool IsDeviceOrPipe(const std::string& target)
+{
+#ifdef _WIN32
+    HANDLE handle = ::CreateFileW(WindowsFileName(target).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const DWORD type = ::GetFileType(handle);
+    ::CloseHandle(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+#else
+    struct stat status {};
+    return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+#endif
+}
 
 }  // namespace
 
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
+    if (IsDeviceOrPipe(target_)) {
+        direct_ = true;
+        file_ = OpenFile(target_, "wb");
+        if (!file_)
+            Fail(std::strerror(errno));
+        return;
+    }
+#ifndef _WIN32
+    // A symbolic link stays a link: the report replaces the file it leads to.
+    struct stat status {};
+    if (::lstat(target_.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (char* resolved = ::realpath(target_.c_str(), nullptr)) {
+            target_ = resolved;
+            std::free(resolved);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
+        }
+    }
+#endif
+    // Creating the file exclusively makes the name ours alone: a writer that
+    // meets a name in use picks another.
+    for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
+        std::string name = TemporaryName(target_);
 #ifdef _WIN32
-    // CREATE_NEW makes the name ours alone: another writer picks another.
-    const std::string pattern = TemporaryPattern(target_);
-    for (unsigned attempt = 0; attempt < 100 && !file_; ++attempt) {
-        std::string name = pattern.substr(0, pattern.size() - 6) +
-                           std::to_string((::GetCurrentProcessId() * 131u + ::GetTickCount() + attempt) % 1000000u);
         HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
-            if (::GetLastError() == ERROR_FILE_EXISTS || ::GetLastError() == ERROR_ALREADY_EXISTS)
-                continue;
-            Fail(SystemErrorText(::GetLastError()));
-            return;
+            const DWORD failure = ::GetLastError();
+            if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS)
+                Fail(SystemErrorText(failure));
+            continue;
         }
         const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
         if (descriptor == -1) {
-            ::CloseHandle(handle);
             Fail(std::strerror(errno));
+            ::CloseHandle(handle);
+            ::DeleteFileW(WindowsFileName(name).c_str());
             return;
         }
         temporary_ = std::move(name);
         file_.reset(::_fdopen(descriptor, "wb"));
         if (!file_) {
-            ::_close(descriptor);
             Fail(std::strerror(errno));
+            ::_close(descriptor);  // the destructor removes the file
         }
+#else
+        // The umask applies as to any new file: a report is an ordinary file.
+        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor == -1) {
+            if (errno != EEXIST)
+                Fail(std::strerror(errno));
+            continue;
+        }
+        temporary_ = std::move(name);
+        file_.reset(::fdopen(descriptor, "wb"));
+        if (!file_) {
+            Fail(std::strerror(errno));
+            ::close(descriptor);  // the destructor removes the file
+        }
+#endif
     }
     if (!file_ && error_.empty())
         Fail("no free temporary file name");
-#else
-    std::string name = TemporaryPattern(target_);
-    const int descriptor = ::mkstemp(name.data());
-    if (descriptor == -1) {
-        Fail(std::strerror(errno));
-        return;
-    }
-    temporary_ = std::move(name);
-    // mkstemp makes the file private; a report is an ordinary file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(descriptor, 0666 & ~mask);
-    file_.reset(::fdopen(descriptor, "wb"));
-    if (!file_) {
-        Fail(std::strerror(errno));
-        ::close(descriptor);
-    }
-#endif
 }
 
 ReplacementFile::~ReplacementFile()
@@ -136,12 +204,12 @@ bool ReplacementFile::SyncAndClose()
     }
 #ifdef _WIN32
     const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())));
-    if (!::FlushFileBuffers(handle)) {
+    if (!direct_ && !::FlushFileBuffers(handle)) {
         Fail(SystemErrorText(::GetLastError()));
         return false;
     }
 #else
-    if (::fsync(::fileno(file_.get())) != 0) {
+    if (!direct_ && ::fsync(::fileno(file_.get())) != 0) {
         Fail(std::strerror(errno));
         return false;
     }
@@ -166,14 +234,31 @@ bool ReplacementFile::MoveOverTarget()
         Fail(std::strerror(errno));
         return false;
     }
+    SyncFolder();
 #endif
     temporary_.clear();
     return true;
 }
 
+#ifndef _WIN32
+// A rename is durable once the folder that holds the name is on the disk.  The
+// report is whole either way (the old one or the new), so a folder that
+// cannot be synced (some file systems refuse) is no failure.
+void ReplacementFile::SyncFolder() const
+{
+    const std::string::size_type slash = target_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target_.substr(0, slash);
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor == -1)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+#endif
+
 bool ReplacementFile::Commit()
 {
     if (!file_ || !error_.empty())
         return false;
-    return SyncAndClose() && MoveOverTarget();
+    return SyncAndClose() && (direct_ || MoveOverTarget());
 }

@@ -10,7 +10,10 @@
 //     bool ok = file.Write(row) && file.Write("\r\n") ... && file.Commit();
 //     if (!ok) tell(path, file.Error());     // "No space left on device"
 //
-// Long names (over 260 characters) work on Windows as well.
+// A device or a pipe as the target (/dev/null, /dev/stdout, NUL) is written
+// to directly: there is no file to keep, and it must not be renamed over.
+// Long names (over 260 characters) work on Windows as well.  On POSIX a
+// target that is a symbolic link stays one: the file it leads to is replaced.
 #pragma once
 
 #include <string>
@@ -40,9 +43,13 @@ private:
     void Fail(std::string reason);
     bool SyncAndClose();
     bool MoveOverTarget();
+#ifndef _WIN32
+    void SyncFolder() const;
+#endif
 
     std::string target_;
     std::string temporary_;  // empty once moved or never made
     StdioFile file_;
     std::string error_;
+    bool direct_ = false;  // a device or pipe, written to as it is
 };

@@ -1,12 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "cli_arguments.h"
 #include "cli_command.h"
 #include "file_bytes.h"
+#include "file_open.h"
+#include "message_output.h"
+#include "report_stream.h"
 #include "test_support.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <io.h>
+
+#include "text_encoding.h"
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+#ifdef __linux__
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
 
 namespace {
 
@@ -28,15 +52,21 @@ std::string ReadStream(std::FILE* file)
     return bytes;
 }
 
-Result RunCli(const Strings& args)
+Result RunCli(const Strings& args, std::FILE* in)
 {
     File out(std::tmpfile());
     File err(std::tmpfile());
     Result result;
-    result.status = RunCompareCommand(args, out.get(), err.get());
+    result.status = RunCompareCommand(args, out.get(), err.get(), in);
     result.out = ReadStream(out.get());
     result.err = ReadStream(err.get());
     return result;
+}
+
+Result RunCli(const Strings& args, const std::string& standardInput = "")
+{
+    File in = StreamOf(standardInput);
+    return RunCli(args, in.get());
 }
 
 std::string Joined(const Strings& rows, const char* end)
@@ -45,6 +75,82 @@ std::string Joined(const Strings& rows, const char* end)
     for (const std::string& row : rows)
         text += row + end;
     return text;
+}
+
+// Whole files by UTF-8 name, through the program's own opener, so that
+// names beyond the code page work on Windows too.  "" when unreadable.
+std::string Slurp(const std::string& path)
+{
+    StdioFile file = OpenFile(path, "rb");
+    return file ? ReadStream(file.get()) : std::string();
+}
+
+void Spill(const std::string& path, const std::string& bytes)
+{
+    StdioFile file = OpenFile(path, "wb");
+    ASSERT_TRUE(file) << path;
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file.get()), bytes.size());
+}
+
+Strings FolderHolds(const std::string& folder);
+
+// A folder of the scratch area (UTF-8 name), emptied of what an earlier run
+// left in it.
+std::string ScratchFolderNamed(const std::string& name)
+{
+    const std::string path = std::string(TORNWICK_SCRATCH_DIR) + "/" + name;
+#ifdef _WIN32
+    ::CreateDirectoryW(WindowsFileName(path).c_str(), nullptr);
+    for (const std::string& file : FolderHolds(path))
+        ::DeleteFileW(WindowsFileName(path + "/" + file).c_str());
+#else
+    ::mkdir(path.c_str(), 0777);
+    for (const std::string& file : FolderHolds(path))
+        ::unlink((path + "/" + file).c_str());
+#endif
+    return path;
+}
+
+// The names in a folder, sorted: a failed write must leave no stray file.
+Strings FolderHolds(const std::string& folder)
+{
+    Strings found;
+#ifdef _WIN32
+    WIN32_FIND_DATAW data;
+    HANDLE search = ::FindFirstFileW((WindowsFileName(folder) + L"\\*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        const std::string name = Utf8FromWide(data.cFileName);
+        if (name != "." && name != "..")
+            found.push_back(name);
+    } while (::FindNextFileW(search, &data));
+    ::FindClose(search);
+#else
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                found.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+#endif
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+const std::string kOldReport = "the report before\r\n";
+
+// -o that cannot be carried out: status 2, one message naming the file and
+// the reason, the old report as it was and no temporary file left behind.
+void ExpectReportNotWritten(const Strings& args, const std::string& target, const std::string& message,
+                            const Strings& folderHolds)
+{
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, kExitTrouble);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tornwick-compare: " + message + "\n");
+    EXPECT_EQ(Slurp(target), kOldReport);
+    EXPECT_EQ(FolderHolds(target.substr(0, target.rfind('/'))), folderHolds);
 }
 
 }  // namespace
@@ -66,15 +172,43 @@ TEST(CliArguments, Parsing)
     EXPECT_EQ(parsed.outputPath, "r.txt");
     EXPECT_EQ(parsed.htmlPath, "-a.html");
 
-    ASSERT_TRUE(ParseArguments({"--version", "whatever"}, parsed, error));
+    // getopt_long's ways of writing the same: attached values, unambiguous
+    // prefixes, "-" for standard input.
+    ASSERT_TRUE(ParseArguments({"-or.txt", "--sub", "-", "b.csv"}, parsed, error));
+    EXPECT_EQ(parsed.outputPath, "r.txt");
+    EXPECT_TRUE(parsed.submittedAsChecked);
+    EXPECT_EQ(parsed.htmlPath, kStandardInput);
+    ASSERT_TRUE(ParseArguments({"a.html", "--out=x.txt", "-", "--o", "-y"}, parsed, error));
+    EXPECT_EQ(parsed.outputPath, "-y");
+    EXPECT_EQ(parsed.csvPath, kStandardInput);
+    ASSERT_TRUE(ParseArguments({"--he"}, parsed, error));
+    EXPECT_EQ(parsed.action, CliArguments::Action::Help);
+    ASSERT_TRUE(ParseArguments({"--ver", "whatever"}, parsed, error));
     EXPECT_EQ(parsed.action, CliArguments::Action::Version);
+#ifdef _WIN32
+    ASSERT_TRUE(ParseArguments({"/?"}, parsed, error));
+    EXPECT_EQ(parsed.action, CliArguments::Action::Help);
+#endif
 
-    for (const Strings& bad : {Strings{}, Strings{"a.html"}, Strings{"a", "b", "c"},
-                               Strings{"--frobnicate", "a", "b"}, Strings{"a", "b", "-o"},
-                               Strings{"a", "b", "--output="}}) {
+    const std::pair<Strings, std::string> bad[] = {
+        {{}, "needs LOTW_HTML and VELLUM_CSV"},
+        {{"a.html"}, "needs LOTW_HTML and VELLUM_CSV"},
+        {{"a", "b", "c"}, "too many file names"},
+        {{"-", "-"}, "standard input ('-') can stand for only one of the two files"},
+        {{"--frobnicate", "a", "b"}, "unrecognized option '--frobnicate'"},
+        {{"--output-file=r", "a", "b"}, "unrecognized option '--output-file=r'"},
+        {{"--=r", "a", "b"}, "option '--' is ambiguous; possibilities: '--submitted-as-checked' "
+                             "'--output' '--help' '--version'"},
+        {{"-x", "a", "b"}, "invalid option -- 'x'"},
+        {{"--help=yes"}, "option '--help' doesn't allow an argument"},
+        {{"a", "b", "-o"}, "option requires an argument -- 'o'"},
+        {{"a", "b", "--outp"}, "option '--output' requires an argument"},
+        {{"a", "b", "--output="}, "the output file name is empty"},
+    };
+    for (const auto& [args, message] : bad) {
         error.clear();
-        EXPECT_FALSE(ParseArguments(bad, parsed, error));
-        EXPECT_FALSE(error.empty());
+        EXPECT_FALSE(ParseArguments(args, parsed, error));
+        EXPECT_EQ(error, message);
     }
 }
 
@@ -91,14 +225,59 @@ TEST(CliCommand, ExitStatusFollowsTheReport)
     r = RunCli({page, Fixture("listing-delete7.csv")});
     EXPECT_EQ(r.status, kExitDisagree);
 
-    // A problem note alone also counts as a disagreement.
-    r = RunCli({Fixture("not-a-matrix.html"), Fixture("listing-agree.csv")});
-    EXPECT_EQ(r.status, kExitDisagree);
-
-    // A header that was not understood: report printed, status 2.
+    // Trouble in the report itself: the report is printed, status 2, and its
+    // error rows repeated on standard error.
     r = RunCli({page, Fixture("listing-not-vellum.csv")});
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out, "ERROR: Didn't recognize VELLUM .CSV file.\n\n");
+    EXPECT_EQ(r.err, "tornwick-compare: ERROR: Didn't recognize VELLUM .CSV file.\n");
+
+    // No LoTW credit read: every entity would look missing from LoTW.
+    r = RunCli({Fixture("not-a-matrix.html"), Fixture("listing-agree.csv")});
+    EXPECT_EQ(r.status, kExitTrouble);
+    EXPECT_EQ(r.out.rfind("ERROR: No LoTW Award Credit Matrix found in the HTML file.\n", 0), 0u);
+    EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
+}
+
+// Rows reach the output in whole blocks, in order, byte for byte; a row
+// larger than a block goes out alone; a write that fails drops the rest.
+TEST(ReportStream, WritesRowsInBlocks)
+{
+    std::string written;
+    std::vector<std::size_t> blocks;
+    bool refuse = false;
+    ReportStream stream("\r\n", [&](std::string_view block) {
+        blocks.push_back(block.size());
+        written.append(block);
+        return !refuse;
+    });
+    stream.Clear();
+    std::string expected;
+    const std::string rows[] = {"", "ERROR: one", std::string(1000, 'a'),
+                                std::string(ReportStream::kBlockSize + 5, 'b'), "tail"};
+    for (int round = 0; round < 70; ++round)
+        for (const std::string& row : rows) {
+            stream.Append(row);
+            expected += row + "\r\n";
+        }
+    ASSERT_TRUE(stream.Finish());
+    EXPECT_EQ(written, expected);
+    for (std::size_t size : blocks)
+        EXPECT_TRUE(size <= ReportStream::kBlockSize || size == rows[3].size()) << size;
+    EXPECT_EQ(stream.ErrorRows(), Strings(70, "ERROR: one"));
+
+    refuse = true;
+    stream.Append(std::string(ReportStream::kBlockSize, 'c'));
+    const std::size_t failedAt = written.size();
+    stream.Append("dropped");
+    EXPECT_FALSE(stream.Finish());
+    EXPECT_EQ(written.size(), failedAt);
+
+    // Rows once written cannot be taken back.
+    ReportStream restarted("\n", [](std::string_view) { return true; });
+    restarted.Append("row");
+    restarted.Clear();
+    EXPECT_FALSE(restarted.Finish());
 }
 
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
@@ -110,21 +289,59 @@ TEST(CliCommand, ReportBytesPassThroughUnchanged)
     EXPECT_NE(r.out.find("\nMISMATCH -  PHO:     G: England"), std::string::npos);
 }
 
-TEST(CliCommand, TroubleIsOneLineOnStandardError)
+TEST(CliCommand, StandardInputIsEitherFile)
+{
+    std::string page;
+    std::string listing;
+    ASSERT_TRUE(ReadFileBytes(Fixture("lotw-small.html"), page));
+    ASSERT_TRUE(ReadFileBytes(Fixture("listing-delete7.csv"), listing));
+    const Result fromFiles = RunCli({Fixture("lotw-small.html"), Fixture("listing-delete7.csv")});
+    EXPECT_EQ(RunCli({"-", Fixture("listing-delete7.csv")}, page).out, fromFiles.out);
+    const Result fromInput = RunCli({Fixture("lotw-small.html"), "-"}, listing);
+    EXPECT_EQ(fromInput.out, fromFiles.out);
+    EXPECT_EQ(fromInput.status, kExitDisagree);
+#ifndef _WIN32
+    // Standard input that cannot be read: the reason, status 2.
+    File folder(::fdopen(::open(TORNWICK_SCRATCH_DIR, O_RDONLY), "rb"));
+    ASSERT_TRUE(folder);
+    const Result unread = RunCli({Fixture("lotw-small.html"), "-"}, folder.get());
+    EXPECT_EQ(unread.status, kExitTrouble);
+    EXPECT_EQ(unread.out, "");
+    EXPECT_EQ(unread.err, "tornwick-compare: standard input: Is a directory\n");
+#endif
+}
+
+TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
 {
     const std::string missing = ScratchPath("missing.csv");
     Result r = RunCli({Fixture("lotw-small.html"), missing});
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "ERROR:  Could not open CSV file " + missing + ".\n");
+    EXPECT_EQ(r.err, "tornwick-compare: " + missing + ": No such file or directory\n");
+
+    const std::string folder = TORNWICK_SCRATCH_DIR;
+    r = RunCli({folder, Fixture("listing-agree.csv")});
+    EXPECT_EQ(r.status, kExitTrouble);
+    EXPECT_EQ(r.err, "tornwick-compare: " + folder + ": Is a directory\n");
+
+#ifdef __linux__
+    // Standard output that cannot take the report.
+    File full(std::fopen("/dev/full", "wb"));
+    File err(std::tmpfile());
+    ASSERT_TRUE(full && err);
+    EXPECT_EQ(RunCompareCommand({Fixture("lotw-small.html"), Fixture("listing-agree.csv")}, full.get(), err.get()),
+              kExitTrouble);
+    EXPECT_EQ(ReadStream(err.get()), "tornwick-compare: could not write the report: No space left on device\n");
+#endif
 
     r = RunCli({"--bogus"});
     EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+    EXPECT_EQ(r.err, "tornwick-compare: unrecognized option '--bogus'\n"
+                     "tornwick-compare: Try 'tornwick-compare --help' for more information.\n");
 
     r = RunCli({"--version"});
     EXPECT_EQ(r.status, kExitAgree);
-    EXPECT_EQ(r.out, "tornwick 4.1\n");
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("tornwick [0-9]+\\.[0-9]+(\\.[0-9]+)?\n"))) << r.out;
     r = RunCli({"--help"});
     EXPECT_EQ(r.status, kExitAgree);
     EXPECT_EQ(r.out.rfind("Usage: tornwick-compare", 0), 0u);
@@ -134,17 +351,190 @@ TEST(CliCommand, OutputFileHasCrLfRows)
 {
     const std::string report = ScratchPath("report.txt");
     const Result r = RunCli({"--submitted-as-checked", "-o", report, Fixture("lotw-small.html"),
-                          Fixture("listing-frequency.csv")});
+                             Fixture("listing-frequency.csv")});
     EXPECT_EQ(r.status, kExitDisagree);
     EXPECT_EQ(r.out, "");
     std::string saved;
     ASSERT_TRUE(ReadFileBytes(report, saved));
     EXPECT_EQ(saved.rfind("VELLUM Award Modes: [Mix] [PHO] [CW] [DIG] \r\nVELLUM Award Bands: ", 0), 0u);
     EXPECT_EQ(saved.substr(saved.size() - 4), "\r\n\r\n");
-
-    // A file that cannot be created: one line on stderr, status 2.
-    const Result bad = RunCli({"-o", ScratchPath("no-such-folder") + "/r.txt", Fixture("lotw-small.html"),
-                            Fixture("listing-frequency.csv")});
-    EXPECT_EQ(bad.status, kExitTrouble);
-    EXPECT_NE(bad.err.find("could not create"), std::string::npos);
 }
+
+// Names beyond any code page, for the folder and the files, in and out.
+TEST(CliCommand, FileNamesInAnyScript)
+{
+    const std::string folder = ScratchFolderNamed("\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA "
+                                                  "\xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9D\x84\x9E");
+    const std::string page = folder + "/\xC3\xA9t\xC3\xA9.html";
+    const std::string listing = folder + "/\xD0\xBB\xD0\xBE\xD0\xB3.csv";
+    const std::string report = folder + "/\xE5\xA0\xB1\xE5\x91\x8A \xF0\x9F\x93\xBB.txt";
+    Spill(page, Slurp(Fixture("lotw-small.html")));
+    Spill(listing, Slurp(Fixture("listing-delete7.csv")));
+
+    Result r = RunCli({"-o", report, page, listing});
+    EXPECT_EQ(r.status, kExitDisagree) << r.err;
+    const Result plain = RunCli({Fixture("lotw-small.html"), Fixture("listing-delete7.csv")});
+    EXPECT_EQ(Slurp(report), std::regex_replace(plain.out, std::regex("\n"), "\r\n"));
+
+    // Messages give the name as typed, as UTF-8.
+    r = RunCli({page, folder + "/\xD0\xBD\xD0\xB5\xD1\x82.csv"});
+    EXPECT_EQ(r.err, "tornwick-compare: " + folder + "/\xD0\xBD\xD0\xB5\xD1\x82.csv: No such file or directory\n");
+}
+
+TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
+{
+    const std::string page = Fixture("lotw-small.html");
+    const std::string folder = ScratchFolderNamed("replaced");
+    const std::string target = folder + "/old.txt";
+    const std::string listing = folder + "/listing.csv";
+    Spill(listing, kOldReport);
+    ExpectReportNotWritten({"-o", listing, page, listing}, listing,
+                           listing + ": is the input file " + listing + "; the report is not written over it",
+                           {"listing.csv"});
+    // The same file by another spelling.
+    const std::string spelling = folder + "/../replaced/./listing.csv";
+    ExpectReportNotWritten({"-o" + spelling, listing, page}, listing,
+                           spelling + ": is the input file " + listing + "; the report is not written over it",
+                           {"listing.csv"});
+#ifndef _WIN32
+    ASSERT_EQ(::link(listing.c_str(), target.c_str()), 0);
+    ExpectReportNotWritten({"--out", target, page, listing}, target,
+                           target + ": is the input file " + listing + "; the report is not written over it",
+                           {"listing.csv", "old.txt"});
+#endif
+
+    const std::string nowhere = ScratchPath("no-such-folder") + "/r.txt";
+    const Result r = RunCli({"-o", nowhere, page, Fixture("listing-agree.csv")});
+    EXPECT_EQ(r.status, kExitTrouble);
+    // The reason in the system's own words.
+    const std::string start = "tornwick-compare: could not write " + nowhere + ": ";
+    EXPECT_EQ(r.err.rfind(start, 0), 0u) << r.err;
+    EXPECT_GT(r.err.size(), start.size() + 1);
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+
+#ifndef _WIN32
+    // A report file reached through a symbolic link: the link stays.
+    const std::string link = folder + "/link.txt";
+    ASSERT_EQ(::symlink("old.txt", link.c_str()), 0);
+    EXPECT_EQ(RunCli({"-o", link, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+    struct stat status {};
+    EXPECT_TRUE(::lstat(link.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+#endif
+
+    // A device is written to, never replaced.
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
+    EXPECT_EQ(RunCli({"-o", device, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+#ifndef _WIN32
+    EXPECT_TRUE(::stat(device.c_str(), &status) == 0 && S_ISCHR(status.st_mode));
+#endif
+
+    // An input that cannot be read leaves the old report too.
+    Spill(target, kOldReport);
+    ExpectReportNotWritten({"-o", target, page, folder + "/none.csv"}, target,
+                           folder + "/none.csv: No such file or directory", FolderHolds(folder));
+}
+
+#ifdef __linux__
+
+namespace {
+
+// A small tmpfs of its own, for a disk that fills up or turns read-only.
+// Mounting needs root; without it the tests that use one are skipped.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& folder) : folder_(folder)
+    {
+        ::mkdir(folder.c_str(), 0777);
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0)
+            mounted_ = true;
+        else
+            why_ = std::string("cannot mount a small tmpfs: ") + std::strerror(errno);
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const std::string& Why() const { return why_; }
+
+    bool MakeReadOnly() { return ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
+
+    // Fills the disk to its last byte.
+    void Fill()
+    {
+        StdioFile filler = OpenFile(folder_ + "/filler", "wb");
+        const std::string block(4096, 'x');
+        while (std::fwrite(block.data(), 1, block.size(), filler.get()) == block.size() &&
+               std::fflush(filler.get()) == 0) {
+        }
+    }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+    std::string why_;
+};
+
+}  // namespace
+
+TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
+{
+    const std::string folder = ScratchFolderNamed("small-disk");
+    const std::string target = folder + "/old.txt";
+    const Strings args = {"-o", target, Fixture("lotw-small.html"), Fixture("listing-frequency.csv")};
+    {
+        SmallDisk disk(folder);
+        if (!disk.Mounted())
+            GTEST_SKIP() << disk.Why();
+        Spill(target, kOldReport);
+        disk.Fill();
+        ExpectReportNotWritten(args, target, "could not write " + target + ": No space left on device",
+                               {"filler", "old.txt"});
+    }
+    {
+        SmallDisk disk(folder);
+        Spill(target, kOldReport);
+        ASSERT_TRUE(disk.MakeReadOnly());
+        ExpectReportNotWritten(args, target, "could not write " + target + ": Read-only file system",
+                               {"old.txt"});
+    }
+}
+
+#endif
+
+#ifdef _WIN32
+// A console shows UTF-8 bytes in its own code page: messages to it go out as
+// wide text.
+TEST(CliMessages, ConsoleShowsNamesInAnyScript)
+{
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole()) << ::GetLastError();
+    HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(screen, INVALID_HANDLE_VALUE) << ::GetLastError();
+    HANDLE writer = INVALID_HANDLE_VALUE;
+    ::DuplicateHandle(::GetCurrentProcess(), screen, ::GetCurrentProcess(), &writer, 0, FALSE,
+                      DUPLICATE_SAME_ACCESS);
+    StdioFile console(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
+    ASSERT_TRUE(console);
+    PrintMessage(console.get(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    ASSERT_TRUE(::GetConsoleScreenBufferInfo(screen, &info));
+    std::wstring line(60, L' ');
+    DWORD read = 0;
+    ASSERT_TRUE(::ReadConsoleOutputCharacterW(screen, line.data(), static_cast<DWORD>(line.size()),
+                                              COORD{0, static_cast<SHORT>(info.dwCursorPosition.Y - 1)},
+                                              &read));
+    ::CloseHandle(screen);
+    EXPECT_EQ(line.substr(0, 32), L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC");
+}
+#endif

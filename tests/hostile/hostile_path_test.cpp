@@ -1,9 +1,14 @@
-// Paths that do not name a readable file, and one file given as both inputs.
+// Paths that do not name a readable file, one file given as both inputs, and
+// report files written by several writers at once.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
+#include "file_bytes.h"
 #include "hostile_support.h"
+#include "replacement_file.h"
 
 namespace {
 
@@ -63,6 +68,52 @@ TEST(HostilePath, OneFileAsBothInputs)
     const std::string listing = ScratchFile("both.csv", SoundListing());
     Rows expected = NoMatrixReport(kNoMatrixNote);
     EXPECT_EQ(Compare(listing, listing).rows, expected);
+}
+
+// Writers that replace one report at the same moment: whichever commits last
+// wins, whole, and nothing of the other shows in it.
+TEST(HostilePath, ConcurrentWritersLeaveOneWholeReport)
+{
+    const std::string target = ScratchFile("concurrent.txt", "");
+    const std::string reports[2] = {std::string(300000, 'a'), std::string(200000, 'b')};
+    for (int round = 0; round < 20; ++round) {
+        std::atomic<int> ready{0};
+        bool committed[2] = {false, false};
+        auto write = [&](int writer) {
+            ReplacementFile file(target);
+            ++ready;
+            while (ready < 2) {
+            }
+            const std::string& report = reports[writer];
+            bool ok = true;
+            for (std::size_t at = 0; ok && at < report.size(); at += 1000)
+                ok = file.Write(std::string_view(report).substr(at, 1000));
+            committed[writer] = ok && file.Commit();
+            EXPECT_EQ(committed[writer], file.Error().empty());
+        };
+        std::thread first(write, 0);
+        std::thread second(write, 1);
+        first.join();
+        second.join();
+
+        ASSERT_TRUE(committed[0] || committed[1]);
+        std::string saved;
+        ASSERT_TRUE(ReadFileBytes(target, saved));
+        EXPECT_TRUE((committed[0] && saved == reports[0]) || (committed[1] && saved == reports[1]))
+            << "round " << round << ": a report of " << saved.size() << " bytes";
+    }
+}
+
+// A report name near the file system's limit of 255 bytes leaves no room for
+// a suffix: the temporary file takes a short name of its own.
+TEST(HostilePath, ReportNamedNearTheLengthLimit)
+{
+    const std::string target = ScratchFile(std::string(250, 'r') + ".txt", "old");
+    ReplacementFile file(target);
+    EXPECT_TRUE(file.Write("new") && file.Commit()) << file.Error();
+    std::string saved;
+    ASSERT_TRUE(ReadFileBytes(target, saved));
+    EXPECT_EQ(saved, "new");
 }
 
 }  // namespace

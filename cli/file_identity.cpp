@@ -1,0 +1,66 @@
+#include "file_identity.h"
+
+#include <cerrno>
+
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "file_open.h"
+#endif
+
+namespace {
+
+#ifdef _WIN32
+
+// The file's identity, opened without asking for any access, so that a file
+// another program holds open is still seen.
+bool Identify(const std::string& path, BY_HANDLE_FILE_INFORMATION& info)
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool known = ::GetFileInformationByHandle(handle, &info) != 0;
+    ::CloseHandle(handle);
+    return known;
+}
+
+#endif
+
+}  // namespace
+
+bool SameFile(const std::string& first, const std::string& second)
+{
+#ifdef _WIN32
+    BY_HANDLE_FILE_INFORMATION a{};
+    BY_HANDLE_FILE_INFORMATION b{};
+    return Identify(first, a) && Identify(second, b) &&
+           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+#else
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+#endif
+}
+
+FileKind KindOf(const std::string& path, int& error)
+{
+#ifdef _WIN32
+    struct _stat64 status {};
+    if (::_wstat64(WindowsFileName(path).c_str(), &status) != 0) {
+#else
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+#endif
+        error = errno;
+        return FileKind::Missing;
+    }
+    if ((status.st_mode & S_IFMT) == S_IFDIR)
+        return FileKind::Folder;
+    return (status.st_mode & S_IFMT) == S_IFREG ? FileKind::Regular : FileKind::Other;
+}

@@ -1,0 +1,47 @@
+#include "message_output.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <io.h>
+
+#include "text_encoding.h"
+#endif
+
+const char* const kProgramName = "tornwick-compare";
+
+namespace {
+
+#ifdef _WIN32
+
+// The console behind the stream, or nullptr when it is a file or a pipe.
+HANDLE ConsoleOf(std::FILE* stream)
+{
+    const int descriptor = ::_fileno(stream);
+    if (descriptor < 0)
+        return nullptr;
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(descriptor));
+    DWORD mode = 0;
+    if (handle == INVALID_HANDLE_VALUE || !::GetConsoleMode(handle, &mode))
+        return nullptr;
+    return handle;
+}
+
+#endif
+
+}  // namespace
+
+void PrintMessage(std::FILE* stream, const std::string& text)
+{
+    const std::string line = std::string(kProgramName) + ": " + text + "\n";
+#ifdef _WIN32
+    if (HANDLE console = ConsoleOf(stream)) {
+        std::fflush(stream);
+        const std::wstring wide = WideFromUtf8(line);
+        DWORD written = 0;
+        ::WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+#endif
+    std::fputs(line.c_str(), stream);
+}

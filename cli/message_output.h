@@ -1,0 +1,16 @@
+// message_output.h - lines for the user on standard error.
+//
+// Messages are UTF-8 and name files as the user typed them.  On Windows a
+// console shows UTF-8 bytes in its own code page ("Ã…lesund"), so there a
+// message to the console goes out as wide text; redirected to a file or a
+// pipe it stays UTF-8.  Elsewhere the bytes go out as they are.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Writes "tornwick-compare: " + text + a line end to stream.
+void PrintMessage(std::FILE* stream, const std::string& text);
+
+// The program's name, which begins every message.
+extern const char* const kProgramName;
