@@ -34,6 +34,10 @@ constexpr Timeout kTimeout{15000};
 // The dialog class of dialogs and message boxes.
 constexpr const char* kDialogClass = "#32770";
 
+// A name in four scripts: Latin-1 beyond ASCII, Cyrillic, CJK, and a
+// character outside the Basic Multilingual Plane (a UTF-16 surrogate pair).
+constexpr const char* kNameInEveryScript = "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\xA1";
+
 // The caption of the main window and of every message box the program shows
 // (the program file's name; the test programs are named like the program).
 constexpr const char* kProgramCaption = "tornwick";
