@@ -2,7 +2,11 @@
 
 #include <dlgs.h>
 
+#include <commdlg.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <memory>
 
 namespace dialog_driver {
@@ -308,11 +312,29 @@ bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
     return filled && click.Wait(timeout);
 }
 
-bool CancelFileDialog(const std::string& title, Timeout timeout)
+bool CancelFileDialog(const std::string& title, const std::string& folder, Timeout timeout)
 {
     HWND dialog = WaitForWindow(kDialogClass, title, timeout);
     if (!dialog)
         return false;
+    if (!folder.empty()) {
+        // A folder's path typed as the file name opens that folder.
+        if (!EnterFileName(title, folder, timeout))
+            return false;
+        const auto lower = [](std::string text) {
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+            return text;
+        };
+        const bool opened = WaitUntil([&] {
+            std::wstring shown(32768, L'\0');
+            const auto length = ::SendMessageW(dialog, CDM_GETFOLDERPATH, shown.size(),
+                                               reinterpret_cast<LPARAM>(shown.data()));
+            shown.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+            return lower(Narrow(shown)) == lower(folder);
+        }, timeout);
+        if (!opened)
+            return false;
+    }
     PostButtonClick(dialog, IDCANCEL);
     return WaitUntilGone(dialog, timeout);
 }

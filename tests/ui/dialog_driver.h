@@ -130,8 +130,11 @@ bool FillFileDialog(const std::string& title, const std::string& path, Timeout t
 // title that it opens, and waits until the click's handler has returned.
 bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
                             const std::string& path, Timeout timeout = kTimeout);
-// Waits for the file dialog with that title and cancels it.
-bool CancelFileDialog(const std::string& title, Timeout timeout = kTimeout);
+// Waits for the file dialog with that title and cancels it; when a folder is
+// given, only once the dialog shows that folder (its path typed in, as a
+// user would).
+bool CancelFileDialog(const std::string& title, const std::string& folder = std::string(),
+                      Timeout timeout = kTimeout);
 
 // The rows of a list box, read with LB_GETCOUNT and LB_GETTEXT: as bytes
 // (the ANSI messages, for report rows) or as UTF-8 (the wide ones, for
