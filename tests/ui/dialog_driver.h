@@ -58,6 +58,9 @@ void DriveProcess(DWORD processId);
 // Window texts are UTF-8 here: they are read and written with the wide
 // messages, so that a file name in any script comes through whole.
 
+// Wide text as UTF-8.
+std::string ToUtf8(const std::wstring& wide);
+
 // A visible top-level window of the driven process with that class and
 // caption.
 HWND FindWindowByCaption(const char* className, const std::string& caption);
