@@ -342,9 +342,9 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
     });
 }
 
-// Help finds its page beside the program in a folder named in any script:
-// the test program, named like the program, is copied there with a page
-// beside it and run again to look.
+// Help finds its page beside the program in a folder named in any script,
+// whatever the program file is called: the test program is copied there
+// under another name, with a page beside it, and run again to look.
 TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
 {
     if (std::getenv("TORNWICK_HELP_PROBE")) {
@@ -354,7 +354,7 @@ TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
         EXPECT_NE(::GetFileAttributesW(WideFromUtf8(page).c_str()), INVALID_FILE_ATTRIBUTES) << page;
         return;
     }
-    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\tornwick.exe");
+    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\dxcc-check.exe");
     const std::string programPath = program.Path();
     const std::wstring page =
         WideFromUtf8(programPath.substr(0, programPath.rfind('\\') + 1) + "tornwick-help.html");
