@@ -6,6 +6,9 @@
 // sets "Treat VELLUM Submitted as Checked", and presses Compare: the report
 // rows fill the result list, which is the only copy of the report; Save and
 // Print read it back from there.
+//
+// File names are UTF-8 here and may hold any character; the report rows are
+// single-byte text, shown, saved and printed byte for byte.
 #pragma once
 
 #include <string>
@@ -40,6 +43,9 @@ protected:
 
 private:
     void AddAboutMenuItem();
+    // Whether Save or Print may use the shown rows; tells the user when the
+    // list holds only part of the last report.
+    bool ShowsWholeReport(const char* refusal);
 
     HICON appIcon;
     CompareOptions options;
@@ -49,4 +55,7 @@ private:
     CListBox resultList;
     CListBox csvFileList;   // one row: csvPath, once chosen
     CListBox htmlFileList;  // one row: htmlPath, once chosen
+    // The result list refused a row of the last report: it shows only the
+    // rows before that one.
+    bool reportIncomplete = false;
 };

@@ -11,15 +11,18 @@ using namespace dialog_driver;
 
 namespace {
 
+// Report rows are single-byte text, saved byte for byte: a middle dot, a
+// Latin-1 letter and bytes the ANSI code page leaves undefined among them.
+const std::string kHighBytes = "Caf\xE9 \xB7 \x81\x8D\x8F\x90\x9D \xFF";
 const std::vector<std::string> kReport = {
-    "Header line",
+    "Header line " + kHighBytes,
     "",
     "MISMATCH - 5B    Cyprus                        20M  *  LoTW .",
     "",
     "Summary " + std::string(300, '='),  // wider than the list on screen
     "",
 };
-const std::string kReportBytes = "Header line\r\n\r\n"
+const std::string kReportBytes = "Header line " + kHighBytes + "\r\n\r\n"
                                  "MISMATCH - 5B    Cyprus                        20M  *  LoTW .\r\n"
                                  "\r\nSummary " +
                                  std::string(300, '=') + "\r\n\r\n";
@@ -37,7 +40,7 @@ void SaveFails(HWND main, const std::string& path)
 {
     PendingClick save = ClickDlgItem(main, IDC_SAVE);
     ASSERT_TRUE(SaveAs(path));
-    auto box = WaitForMessageBox(MessageCaption());
+    auto box = WaitForMessageBox();
     ASSERT_TRUE(box) << "no message for " << path;
     EXPECT_EQ(box->text, "ERROR:  Could not save the report to " + path + ".");
     EXPECT_TRUE(box->stopIcon);
@@ -98,11 +101,26 @@ TEST(Save, CancellingTheDialogWritesNothing)
     window.Run([&](HWND main) {
         ReportWindow::ShowRows(main, kReport);
         PendingClick save = ClickDlgItem(main, IDC_SAVE);
-        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle));
+        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle, folder));
         ASSERT_TRUE(save.Wait());
-        EXPECT_EQ(FindWindowByCaption(kDialogClass, MessageCaption()), nullptr);
+        EXPECT_EQ(FindMessageBox(), nullptr);
     });
     EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST(Save, NamesInAnyScript)
+{
+    const std::string folder = FreshFolder(std::string("save-names\\") + kNameInEveryScript);
+    const std::string name = folder + "\\\xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\xA1";
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+        SaveTo(main, name);
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadReport(name + ".txt", bytes));
+    EXPECT_EQ(bytes, kReportBytes);
+    EXPECT_EQ(FilesIn(folder).size(), 1u) << "no temporary file is left behind";
 }
 
 TEST(Save, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas)
@@ -140,7 +158,7 @@ TEST(SaveAndPrint, AnEmptyListGivesAMessageAndNoDialog)
         for (auto [button, text] : {std::pair{IDC_SAVE, "ERROR:  Nothing to save."},
                                     std::pair{IDC_PRINT, "ERROR:  Nothing to print."}}) {
             PendingClick click = ClickDlgItem(main, button);
-            auto box = WaitForMessageBox(MessageCaption());
+            auto box = WaitForMessageBox();
             ASSERT_TRUE(box);
             EXPECT_EQ(box->text, text);
             EXPECT_TRUE(box->stopIcon);

@@ -2,14 +2,42 @@
 
 #include <dlgs.h>
 
+#include <commdlg.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <memory>
+#include <type_traits>
 
 namespace dialog_driver {
 
 namespace {
 
 constexpr Timeout kPoll{20};
+
+// UTF-8 and the wide text of windows.
+std::wstring Widen(const std::string& utf8)
+{
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+}  // namespace
+
+std::string ToUtf8(const std::wstring& wide)
+{
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                             nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
+                          nullptr);
+    return utf8;
+}
+
+namespace {
 
 std::atomic<DWORD> drivenProcess{::GetCurrentProcessId()};
 
@@ -120,6 +148,14 @@ HWND FindWindowByCaption(const char* className, const std::string& caption)
     });
 }
 
+HWND FindMessageBox(const std::string& caption)
+{
+    return FindTopLevelWindow([&](HWND window) {
+        return ::GetWindow(window, GW_OWNER) != nullptr && ClassName(window) == kDialogClass &&
+               WindowText(window) == caption;
+    });
+}
+
 HWND FindOwnedDialog(HWND owner)
 {
     return FindTopLevelWindow([owner](HWND window) {
@@ -150,13 +186,13 @@ std::string WindowText(HWND window)
 {
     // WM_GETTEXT rather than GetWindowText, which cannot read the text of
     // another thread's controls.
-    const auto length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    const auto length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return ToUtf8(text);
 }
 
 std::string ClassName(HWND window)
@@ -221,8 +257,8 @@ void PressKey(HWND window, WORD virtualKey)
 
 std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout)
 {
-    HWND box = WaitForWindow(kDialogClass, caption, timeout);
-    if (!box)
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindMessageBox(caption)) != nullptr; }, timeout))
         return std::nullopt;
     MessageBoxInfo info;
     info.window = box;
@@ -260,7 +296,8 @@ HWND EnterFileName(const std::string& title, const std::string& path, Timeout ti
     HWND field = nullptr;
     if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout))
         return nullptr;
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::wstring name = Widen(path);
+    ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     PostButtonClick(dialog, IDOK);
     return dialog;
 }
@@ -279,26 +316,64 @@ bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
     return filled && click.Wait(timeout);
 }
 
-bool CancelFileDialog(const std::string& title, Timeout timeout)
+bool CancelFileDialog(const std::string& title, const std::string& folder, Timeout timeout)
 {
     HWND dialog = WaitForWindow(kDialogClass, title, timeout);
     if (!dialog)
         return false;
+    if (!folder.empty()) {
+        // A folder's path typed as the file name opens that folder.
+        if (!EnterFileName(title, folder, timeout))
+            return false;
+        const auto lower = [](std::string text) {
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+            return text;
+        };
+        const bool opened = WaitUntil([&] {
+            std::wstring shown(32768, L'\0');
+            const auto length = ::SendMessageW(dialog, CDM_GETFOLDERPATH, shown.size(),
+                                               reinterpret_cast<LPARAM>(shown.data()));
+            shown.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+            return lower(ToUtf8(shown)) == lower(folder);
+        }, timeout);
+        if (!opened)
+            return false;
+    }
     PostButtonClick(dialog, IDCANCEL);
     return WaitUntilGone(dialog, timeout);
 }
 
+namespace {
+
+// A list box's row, read with the ANSI messages (char: the bytes) or the
+// wide ones (wchar_t).
+template <class Char>
+std::basic_string<Char> ListRow(HWND list, LRESULT index)
+{
+    constexpr bool ansi = std::is_same_v<Char, char>;
+    const auto send = ansi ? ::SendMessageA : ::SendMessageW;
+    const auto length = send(list, LB_GETTEXTLEN, index, 0);
+    std::basic_string<Char> row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, Char{});
+    const auto copied = send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row.data()));
+    row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return row;
+}
+
+}  // namespace
+
 std::vector<std::string> ReadListBox(HWND list)
 {
     std::vector<std::string> rows;
-    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length = ::SendMessageA(list, LB_GETTEXTLEN, i, 0);
-        std::string row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
-        const auto copied = ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-        row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        rows.push_back(std::move(row));
-    }
+    for (LRESULT i = 0, count = ::SendMessageA(list, LB_GETCOUNT, 0, 0); i < count; ++i)
+        rows.push_back(ListRow<char>(list, i));
+    return rows;
+}
+
+std::vector<std::string> ReadListBoxUtf8(HWND list)
+{
+    std::vector<std::string> rows;
+    for (LRESULT i = 0, count = ::SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i)
+        rows.push_back(ToUtf8(ListRow<wchar_t>(list, i)));
     return rows;
 }
 

@@ -39,7 +39,7 @@ TEST(Startup, InitInstanceRunsTheMainWindowAndReturnsFalse)
     BOOL result = TRUE;
     RunWithDriver([&] { result = theApp.InitInstance(); },
                   [&] {
-                      seenWindow = WaitForWindow(kDialogClass, "tornwick");
+                      seenWindow = WaitForWindow(kDialogClass, kProgramCaption);
                       ASSERT_NE(seenWindow, nullptr);
                       mainWindowOfApp = AfxGetMainWnd() ? AfxGetMainWnd()->GetSafeHwnd() : nullptr;
                       EXPECT_TRUE(ClickAndWait(seenWindow, IDCANCEL));
@@ -69,9 +69,14 @@ TEST(Startup, ExitEscAndTheCloseBoxEndTheWindow)
 TEST(Startup, MainWindowHasItsIconAndTaskBarButton)
 {
     RunMainWindow([](MainWindow& main) {
-        EXPECT_NE(::SendMessageA(main.Window(), WM_GETICON, ICON_BIG, 0), 0);
-        EXPECT_NE(::SendMessageA(main.Window(), WM_GETICON, ICON_SMALL, 0), 0);
-        EXPECT_NE(::SendMessageA(main.Window(), WM_QUERYDRAGICON, 0, 0), 0);
+        // The program's own icon (a shared icon: loading it again gives the
+        // same handle), not the system's default that Wine would give.
+        const auto ours = reinterpret_cast<LRESULT>(
+            ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN)));
+        ASSERT_NE(ours, 0);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_GETICON, ICON_BIG, 0), ours);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_GETICON, ICON_SMALL, 0), ours);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_QUERYDRAGICON, 0, 0), ours);
         EXPECT_TRUE(::GetWindowLongA(main.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
         const LONG style = ::GetWindowLongA(main.Window(), GWL_STYLE);
         EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -120,8 +125,8 @@ TEST(AboutBox, OpensForItsCommandAndClosesByOkEscAndCloseBox)
                       [](HWND about) { ::PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); });
 
         // The main window is as it was and still answers.
-        EXPECT_EQ(main.Rows(IDC_HTML_FILE), std::vector<std::string>{TestFile("fixtures\\lotw.html")});
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify CSV file name.");
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), std::vector<std::string>{TestFile("fixtures\\lotw.html")});
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR: Must specify CSV file name.");
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }

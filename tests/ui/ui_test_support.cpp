@@ -8,6 +8,7 @@
 #include "file_bytes.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "text_encoding.h"
 #include "tornwick_dlg.h"
 
 using namespace dialog_driver;
@@ -45,12 +46,18 @@ TemporaryCopy::TemporaryCopy(const std::string& source, const std::string& name)
     ::DeleteFileA(m_folder.c_str());
     ::CreateDirectoryA(m_folder.c_str(), nullptr);
     m_path = m_folder + "\\" + name;
-    ::CopyFileA(source.c_str(), m_path.c_str(), FALSE);
+    if (const auto slash = name.rfind('\\'); slash != std::string::npos) {
+        m_subfolder = m_folder + "\\" + name.substr(0, slash);
+        ::CreateDirectoryW(WideFromUtf8(m_subfolder).c_str(), nullptr);
+    }
+    ::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(m_path).c_str(), FALSE);
 }
 
 TemporaryCopy::~TemporaryCopy()
 {
-    ::DeleteFileA(m_path.c_str());
+    ::DeleteFileW(WideFromUtf8(m_path).c_str());
+    if (!m_subfolder.empty())
+        ::RemoveDirectoryW(WideFromUtf8(m_subfolder).c_str());
     ::RemoveDirectoryA(m_folder.c_str());
 }
 
@@ -85,11 +92,6 @@ std::vector<std::string> CommandLineRows(const std::string& html, const std::str
     return rows;
 }
 
-std::string AppCaption()
-{
-    return theApp.AppName();
-}
-
 bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)
 {
     return ClickAndFillFileDialog(m_window, buttonId, dialogTitle, path);
@@ -117,10 +119,10 @@ bool MainWindow::Compare()
     return ClickAndWait(m_window, IDC_COMPARE);
 }
 
-std::optional<std::string> MainWindow::CompareExpectingMessage()
+std::optional<std::string> MainWindow::ButtonMessage(int buttonId)
 {
-    PendingClick click = ClickDlgItem(m_window, IDC_COMPARE);
-    const std::optional<MessageBoxInfo> box = WaitForMessageBox(AppCaption());
+    PendingClick click = ClickDlgItem(m_window, buttonId);
+    const std::optional<MessageBoxInfo> box = WaitForMessageBox();
     if (!box) {
         ADD_FAILURE() << "no message box appeared";
         return std::nullopt;
@@ -133,14 +135,14 @@ std::optional<std::string> MainWindow::CompareExpectingMessage()
     return box->text;
 }
 
-std::vector<std::string> MainWindow::Rows(int listId) const
+std::vector<std::string> MainWindow::FileRows(int listId) const
 {
-    return ReadListBox(Item(listId));
+    return ReadListBoxUtf8(Item(listId));
 }
 
 std::vector<std::string> MainWindow::ResultRows() const
 {
-    return Rows(IDC_RESULT_LIST);
+    return ReadListBox(Item(IDC_RESULT_LIST));
 }
 
 INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script)
@@ -150,7 +152,7 @@ INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script)
     INT_PTR result = 0;
     RunWithDriver([&] { result = dialog.DoModal(); },
                   [&] {
-                      HWND window = WaitForWindow(kDialogClass, "tornwick");
+                      HWND window = WaitForWindow(kDialogClass, kProgramCaption);
                       ASSERT_NE(window, nullptr) << "the main window did not open";
                       MainWindow main(window);
                       script(main);

@@ -19,7 +19,8 @@ extern CtornwickApp theApp;
 std::string TestFile(const std::string& relativePath);
 
 // A copy of a test file in a fresh temporary folder, for tests that delete
-// it; the folder goes when the object ends.
+// it; the folder goes when the object ends.  The name (UTF-8) may hold one
+// folder of its own: "Жук\\listing.csv".
 class TemporaryCopy {
 public:
     explicit TemporaryCopy(const std::string& source, const std::string& name);
@@ -31,15 +32,13 @@ public:
 
 private:
     std::string m_folder;
+    std::string m_subfolder;
     std::string m_path;
 };
 
 // The rows tornwick-compare prints for the two files.
 std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
                                          bool submittedAsChecked = false);
-
-// The caption of every message box: the test program's name.
-std::string AppCaption();
 
 // The main window as the driver sees it.
 class MainWindow {
@@ -57,11 +56,12 @@ public:
 
     // Presses Compare and waits until the handler has returned.
     bool Compare();
-    // Presses Compare, expects a stop-icon message box owned by the main
-    // window and captioned AppCaption(), dismisses it and returns its text.
-    std::optional<std::string> CompareExpectingMessage();
+    // Presses the button, expects a stop-icon message box owned by the main
+    // window and captioned kProgramCaption, dismisses it and returns its text.
+    std::optional<std::string> ButtonMessage(int buttonId);
 
-    std::vector<std::string> Rows(int listId) const;
+    // The row of a file list (UTF-8), and the report rows (bytes).
+    std::vector<std::string> FileRows(int listId) const;
     std::vector<std::string> ResultRows() const;
 
 private:
