@@ -157,8 +157,14 @@ void ListingPass::WriteSummary()
 ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
                                  CompareOptions& options, AwardColumnNames& names)
 {
-    ListingPassResult result;
     LineReader reader(listing);
+    return CompareListing(reader, lists, index, options, names);
+}
+
+ListingPassResult CompareListing(LineReader& reader, ReportLists& lists, const EntityIndex& index,
+                                 CompareOptions& options, AwardColumnNames& names)
+{
+    ListingPassResult result;
     std::string_view line;
     if (!reader.Next(line)) {
         // Not even a header: nothing here is a VELLUM listing.

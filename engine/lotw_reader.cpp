@@ -42,35 +42,47 @@ bool PageHasColumn(const AwardColumnNames& names, int column)
     return names.Band(column) != "IMG" && names.Band(column) != "60";
 }
 
-// Takes `count` tokens; the last one taken is left in `token`.
-bool Take(Tokenizer& tokens, int count, std::string_view& token)
+constexpr int kLayoutCells = 19;  // prefix, entity, credit count, 16 credits
+
+// A token that opens a table cell: "td" in any case, alone or followed by a
+// blank or a tab and the cell's attributes.
+bool OpensCell(std::string_view token)
 {
-    for (int i = 0; i < count; ++i) {
-        if (!tokens.Next(token))
-            return false;
-    }
-    return true;
+    return token.size() >= 2 && (token[0] | 0x20) == 't' && (token[1] | 0x20) == 'd' &&
+           (token.size() == 2 || token[2] == ' ' || token[2] == '\t');
 }
 
 // Reads one table row into prefix, name and credit; false when the row is
 // short of tokens.  Flags of columns the page lacks are left as they are.
+// cells counts the tokens that open a cell, over the whole row.
 bool ReadRow(std::string_view line, const AwardColumnNames& names, std::string_view& prefix,
-             std::string_view& name, CreditFlags& credit)
+             std::string_view& name, CreditFlags& credit, int& cells)
 {
+    // tr td PREFIX /td td NAME /td td COUNT /td td CREDIT /td ...: token 3
+    // is the prefix, token 6 the name, and every third token from the 12th
+    // on a credit cell of the next column the page carries.
     Tokenizer tokens(line, RowDelimiters());
     std::string_view token;
-    // tr td PREFIX /td td NAME /td td ...
-    if (!Take(tokens, 3, prefix) || !Take(tokens, 3, name) || !Take(tokens, 3, token))
-        return false;
-    for (int column = 0; column < kAwardColumnCount; ++column) {
-        if (!PageHasColumn(names, column))
-            continue;
-        std::string_view cell;
-        if (!Take(tokens, 3, cell))
-            return false;
-        credit[column] = cell.front() == 'X' ? 'X' : ' ';
+    int taken = 0;
+    int column = 0;
+    cells = 0;
+    while (tokens.Next(token)) {
+        ++taken;
+        cells += OpensCell(token) ? 1 : 0;
+        if (taken == 3) {
+            prefix = token;
+        } else if (taken == 6) {
+            name = token;
+        } else if (taken >= 12 && taken % 3 == 0) {
+            while (column < kAwardColumnCount && !PageHasColumn(names, column))
+                ++column;
+            if (column < kAwardColumnCount)
+                credit[column++] = token.front() == 'X' ? 'X' : ' ';
+        }
     }
-    return true;
+    while (column < kAwardColumnCount && !PageHasColumn(names, column))
+        ++column;
+    return taken >= 9 && column == kAwardColumnCount;
 }
 
 // A row read from the page, waiting to be filed.
@@ -124,10 +136,17 @@ EntityIndex FileInKeyOrder(std::vector<PageRow>& rows)
 
 }  // namespace
 
-EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageStatus* status)
+EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageRead* read)
 {
-    LotwPageStatus ignored;
-    LotwPageStatus& ending = status ? *status : ignored;
+    LineReader reader(page);
+    return ReadLotwMatrix(reader, read);
+}
+
+EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
+{
+    LotwPageRead ignored;
+    LotwPageRead& result = read ? *read : ignored;
+    result = LotwPageRead();
     // The page's columns are those of the compiled names: a listing's header
     // renames columns only later in the comparison.
     const AwardColumnNames names;
@@ -135,7 +154,6 @@ EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageStatus* status)
     credit.fill(' ');
 
     std::vector<PageRow> rows;
-    LineReader reader(page);
     std::string_view line;
     bool tableStarted = false;
     while (reader.Next(line)) {
@@ -148,12 +166,15 @@ EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageStatus* status)
             break;
         std::string_view prefix;
         std::string_view name;
-        if (!ReadRow(line, names, prefix, name, credit)) {
-            ending = LotwPageStatus::BrokenRow;
+        int cells = 0;
+        const bool whole = ReadRow(line, names, prefix, name, credit, cells);
+        result.moreColumns = result.moreColumns || cells > kLayoutCells;
+        if (!whole) {
+            result.status = LotwPageStatus::BrokenRow;
             return EntityIndex();  // not the expected layout: trust none of it
         }
         rows.push_back({std::string(LotwNameToKey(name, prefix)), std::string(name), credit});
     }
-    ending = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
+    result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
     return FileInKeyOrder(rows);
 }

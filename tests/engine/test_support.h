@@ -16,6 +16,11 @@ using File = StdioFile;
 // A readable stream holding exactly these bytes (no line-end conversion).
 File StreamOf(std::string_view bytes);
 
+// A readable stream that gives the first goodBytes of these bytes and then a
+// read error, as a failing disk or network share does.  Null where the C
+// library cannot make such a stream (only glibc can).
+File FailingStreamOf(std::string_view bytes, std::size_t goodBytes);
+
 // Path of a file in tests/engine/fixtures.
 std::string Fixture(const char* name);
 
