@@ -42,14 +42,6 @@ public:
     std::size_t bytes = 0;
 };
 
-class KeepingSink : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    std::vector<std::string> rows;
-};
-
 std::size_t ReadLines(const std::string& path)
 {
     File file(std::fopen(path.c_str(), "r"));
@@ -118,7 +110,7 @@ void Compare(benchmark::State& state)
 void CompareKept(benchmark::State& state)
 {
     const SyntheticPair pair = PairFor(state.range(0));
-    KeepingSink sink;
+    CollectingSink sink;
     RunAndCount(state, pair, sink);
 }
 

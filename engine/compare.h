@@ -19,19 +19,12 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <utility>
 
+#include "compare_options.h"
 #include "report_sink.h"
-
-// The options record of the main window, handed to every comparison.
-struct CompareOptions {
-    std::int32_t submittedAsChecked = 0;  // 1: a VELLUM "S" cell counts as checked
-    std::int32_t hasDeleteColumn = 0;     // set by the header analysis
-    std::int32_t layout = 0;              // 8: header names "Country name,"; else 7
-};
 
 // One input file of a comparison.  The name is UTF-8 and is what messages
 // call the file; the engine opens it by that name, unless the caller hands

@@ -27,13 +27,7 @@ std::string Fixture(const char* name);
 // Path of a file in this test tree's scratch folder, removed first.
 std::string ScratchPath(const std::string& name);
 
-class RowSink : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    std::vector<std::string> rows;
-};
+using RowSink = CollectingSink;
 
 // Runs RunComparison on two fixture files and returns the rows shown.
 std::vector<std::string> CompareFixtures(const char* html, const char* csv,

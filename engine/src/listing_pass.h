@@ -22,7 +22,7 @@
 #include <cstdio>
 
 #include "award_columns.h"
-#include "compare.h"
+#include "compare_options.h"
 #include "entity_index.h"
 #include "line_reader.h"
 #include "report_lists.h"
