@@ -105,7 +105,7 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     ReportLists lists;
     if (pageRead.moreColumns)
         ReportAdd(lists, NotesGroup, kMoreColumnsNote);
-    if (!index.root)
+    if (!index.Root())
         ReportAdd(lists, NotesGroup, EmptyIndexNote(page, pageRead.status));
 
     // Every comparison starts from the compiled names and without a delete
@@ -130,9 +130,9 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
                   "as ANSI text.");
 
     outcome.headerUnderstood = pass.headerUnderstood;
-    outcome.lotwCreditsRead = index.root != nullptr;
-    outcome.mismatchLines = lists.Group(MismatchGroup).size();
-    outcome.problemNotes = lists.Group(NotesGroup).size() - pass.headerNotes;
+    outcome.lotwCreditsRead = index.Root() != nullptr;
+    outcome.mismatchLines = lists.LineCount(MismatchGroup);
+    outcome.problemNotes = lists.LineCount(NotesGroup) - pass.headerNotes;
 
     resultList.Clear();
     ReportShowAll(lists, resultList);

@@ -10,35 +10,93 @@
 //         use(record->credit[column]);
 //
 // Insertion and search take time logarithmic in the number of records.
+//
+// Why a tree built by hand rather than std::map: which record a key finds
+// (the first one filed under it) is part of every report, so the index keeps
+// the AA tree's insertion exactly as the program has always filed records;
+// and owning the nodes lets it keep records and texts in a few large blocks
+// in key order, with each key's first eight bytes beside the links, so that
+// a search compares integers, not strings, on its way down.
 #pragma once
 
 #include <array>
-#include <memory>
-#include <string>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "award_columns.h"
+#include "block_store.h"
 
 // One flag per award column: 'X' when LoTW grants credit, ' ' when not.
 using CreditFlags = std::array<char, kAwardColumnCount>;
 
 struct EntityRecord {
-    std::string key;
-    std::string name;
+    std::uint64_t head = 0;   // KeyHead(key): orders records like their keys
+    std::string_view key;     // held by the index
+    std::string_view name;    // held by the index
     CreditFlags credit{};
-    int level = 0;  // AA-tree level; a leaf is at level 0
-    std::unique_ptr<EntityRecord> left;   // smaller keys
-    std::unique_ptr<EntityRecord> right;  // greater keys
+    int level = 0;                  // AA-tree level; a leaf is at level 0
+    EntityRecord* left = nullptr;   // smaller keys
+    EntityRecord* right = nullptr;  // greater keys
 };
 
-struct EntityIndex {
-    std::unique_ptr<EntityRecord> root;  // none for an empty index
+// The first eight bytes of a key as a number (zero bytes after a shorter
+// key) whose order is the keys' byte order wherever two numbers differ; only
+// keys with equal heads need their bytes compared.
+std::uint64_t KeyHead(std::string_view key);
+
+// Byte order of two keys, heads first: negative, zero or positive.
+int CompareKeys(std::uint64_t headA, std::string_view a, std::uint64_t headB, std::string_view b);
+
+class EntityIndex {
+public:
+    EntityIndex() = default;
+    EntityIndex(EntityIndex&&) = default;
+    EntityIndex& operator=(EntityIndex&&) = default;
+
+    const EntityRecord* Root() const { return root_; }
+    std::size_t Size() const { return size_; }
+
+    // Files copies of key, name and credit unless the key is already present.
+    // Returns true when a record was added.
+    bool Insert(std::string_view key, std::string_view name, const CreditFlags& credit);
+
+    // Files records whose texts the index already keeps (Keep), one after the
+    // other: when each key is greater than every key filed before, as when
+    // records come in key order, the new record goes down the tree's right
+    // edge without a comparison.  Otherwise it is filed as Insert files it.
+    bool AppendKept(std::string_view key, std::uint64_t head, std::string_view name,
+                    const CreditFlags& credit);
+
+    // A copy of text that lives as long as the index; for AppendKept.
+    std::string_view Keep(std::string_view text) { return text_.Keep(text); }
+
+    // Makes room for count more records in one block.
+    void Reserve(std::size_t count) { records_.Reserve(count); }
+
+    // The record filed under key, or nullptr.
+    const EntityRecord* Find(std::string_view key) const;
+
+private:
+    EntityRecord* NewRecord(std::string_view key, std::uint64_t head, std::string_view name,
+                            const CreditFlags& credit);
+
+    RecordStore<EntityRecord> records_;
+    TextStore text_;
+    EntityRecord* root_ = nullptr;
+    EntityRecord* greatest_ = nullptr;  // the record with the greatest key
+    std::size_t size_ = 0;
 };
 
-// Files a copy of key, name and credit unless the key is already present.
-// Returns true when a record was added.
-bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
-                       const CreditFlags& credit);
+// The index's operations under the names the rest of the engine has always
+// used.
+inline bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
+                              const CreditFlags& credit)
+{
+    return index.Insert(key, name, credit);
+}
 
-// The record filed under key, or nullptr.
-const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key);
+inline const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key)
+{
+    return index.Find(key);
+}

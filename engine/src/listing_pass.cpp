@@ -1,6 +1,8 @@
 #include "listing_pass.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "format.h"
@@ -46,6 +48,8 @@ public:
                 const AwardColumnNames& names, const ListingColumns& columns)
         : lists_(lists), index_(index), options_(options), names_(names), columns_(columns)
     {
+        for (int column = 0; column < kAwardColumnCount; ++column)
+            numeric_[column] = names.IsNumeric(column);
     }
 
     void CompareRow(std::string_view line);
@@ -60,6 +64,7 @@ private:
     const CompareOptions& options_;
     const AwardColumnNames& names_;
     const ListingColumns& columns_;
+    std::array<bool, kAwardColumnCount> numeric_{};  // names_.IsNumeric, once per pass
     std::array<long long, kAwardColumnCount> matches_{};
     std::array<long long, kAwardColumnCount> mismatches_{};
 };
@@ -99,6 +104,35 @@ void ListingPass::CompareRow(std::string_view line)
     }
 }
 
+// printf's "%*.*s" and "%-*.*s" with the whole text: the text, and blanks
+// before or after it up to width.
+char* PutRight(char* out, std::string_view text, std::size_t width)
+{
+    if (text.size() < width) {
+        std::memset(out, ' ', width - text.size());
+        out += width - text.size();
+    }
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+char* PutLeft(char* out, std::string_view text, std::size_t width)
+{
+    std::memcpy(out, text.data(), text.size());
+    out += text.size();
+    if (text.size() < width) {
+        std::memset(out, ' ', width - text.size());
+        out += width - text.size();
+    }
+    return out;
+}
+
+char* Put(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
 void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
                               std::string_view cell)
 {
@@ -118,18 +152,32 @@ void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& recor
     if (!lotwCredit && !logbookChecked)
         return;
 
-    // The column is named by its band name under either naming.  Column part
-    // and entity part in one formatting pass: a report may hold a MISMATCH
-    // line for every twentieth cell of the listing.
+    // The line is that of the printf formats
+    //   "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]" (band)
+    //   "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"  (other)
+    // composed by hand in place: a report may hold a MISMATCH line for every
+    // twentieth cell of the listing, and printf would be most of its cost.
+    // The column is named by its band name under either naming.
     const std::string_view band = names_.Band(column);
-    const char* format =
-        names_.IsNumeric(column)
-            ? "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"
-            : "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]";
-    ReportAdd(lists_, MismatchGroup,
-              Format(format, Length(band), band.data(), Length(entity.prefix),
-                     entity.prefix.data(), Length(entity.name), entity.name.data(),
-                     record.credit[column], status));
+    const bool numeric = numeric_[column];
+    const std::size_t bandWidth = numeric ? 3 : 4;
+    const std::size_t length = 11 + std::max(band.size(), bandWidth) + (numeric ? 1 : 0) + 2 +
+                               std::max(entity.prefix.size(), std::size_t{5}) + 2 +
+                               std::max(entity.name.size(), std::size_t{28}) + 9 + 1 + 13 + 1 + 1;
+    char* out = lists_.AddRoom(MismatchGroup, length);
+    out = Put(out, "MISMATCH - ");
+    out = PutRight(out, band, bandWidth);
+    if (numeric)
+        *out++ = 'M';
+    out = Put(out, ": ");
+    out = PutRight(out, entity.prefix, 5);
+    out = Put(out, ": ");
+    out = PutLeft(out, entity.name, 28);
+    out = Put(out, "  LoTW: [");
+    *out++ = record.credit[column];
+    out = Put(out, "]   VELLUM: [");
+    *out++ = status;
+    *out = ']';
     ++mismatches_[column];
 }
 
@@ -148,7 +196,7 @@ void ListingPass::WriteSummary()
         AppendFormat(line, ":  %3lld matches", matches);
         if (mismatches != 0)
             AppendFormat(line, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
-        ReportAdd(lists_, SummaryGroup, std::move(line));
+        ReportAdd(lists_, SummaryGroup, line);
     }
 }
 

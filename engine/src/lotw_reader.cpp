@@ -1,8 +1,9 @@
 #include "lotw_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <string>
+#include <cstring>
 #include <vector>
 
 #include "line_reader.h"
@@ -85,30 +86,106 @@ bool ReadRow(std::string_view line, const AwardColumnNames& names, std::string_v
     return taken >= 9 && column == kAwardColumnCount;
 }
 
-// A row read from the page, waiting to be filed.
-struct PageRow {
-    std::string key;
-    std::string name;
-    CreditFlags credit;
+// The bytes of a cell's text in the plain row layout: anything but the row's
+// delimiters; a slash is noted, since only a slash can begin a table-end mark.
+enum ByteClass : unsigned char { kText = 0, kSlash = 1, kDelimiter = 2 };
+
+struct ByteClasses {
+    std::array<unsigned char, 256> of{};
+    ByteClasses()
+    {
+        for (unsigned char delimiter : {'<', '>', '\r', '\n'})
+            of[delimiter] = kDelimiter;
+        of['/'] = kSlash;
+    }
 };
 
-// The first eight bytes of a key as a number that orders like the bytes, so
-// that most comparisons in the sort need not reach the key itself.
-std::uint64_t KeyHead(std::string_view key)
+bool StartsWith(const char* p, const char* end, std::string_view literal)
 {
-    std::uint64_t head = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-    return head;
+    return static_cast<std::size_t>(end - p) >= literal.size() &&
+           std::memcmp(p, literal.data(), literal.size()) == 0;
 }
+
+// What a row gives the index.
+struct RowRead {
+    std::string_view prefix;
+    std::string_view name;
+    int cells = 0;          // tokens that open a cell
+    bool whole = false;     // not short of tokens
+    bool slash = false;     // a cell's text holds a slash (plain layout only)
+};
+
+// Reads a row written exactly as LoTW writes them - "<tr><td>TEXT</td>
+// <td>TEXT</td>...</tr>" and the line end, every cell holding some text -
+// in one pass that checks the layout as it goes.  Such a row gives the
+// tokens tr, td, TEXT, /td, td, TEXT, /td, ... /tr: cell k's text is token
+// 3 + 3k, and the general reading's choices follow.  False for any other
+// row, which ReadRow then reads token by token.
+bool ReadPlainRow(std::string_view line, CreditFlags& credit, RowRead& row)
+{
+    static const ByteClasses classes;
+    static constexpr std::array<int, 16> kPageColumns = {0, 1, 2, 3, 5, 6, 7, 9,
+                                                         10, 11, 12, 13, 14, 15, 16, 17};
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    if (!StartsWith(p, end, "<tr><td>"))
+        return false;
+    p += 8;
+    unsigned char slash = 0;
+    int cells = 0;
+    for (;;) {
+        const char* const text = p;
+        unsigned char byteClass = kDelimiter;
+        while (p < end && (byteClass = classes.of[static_cast<unsigned char>(*p)]) != kDelimiter) {
+            slash |= byteClass;
+            ++p;
+        }
+        if (p == text || !StartsWith(p, end, "</td>"))
+            return false;
+        if (cells == 0) {
+            row.prefix = std::string_view(text, static_cast<std::size_t>(p - text));
+        } else if (cells == 1) {
+            row.name = std::string_view(text, static_cast<std::size_t>(p - text));
+        } else if (cells >= 3 && cells < 3 + static_cast<int>(kPageColumns.size())) {
+            credit[kPageColumns[cells - 3]] = *text == 'X' ? 'X' : ' ';
+        }
+        ++cells;
+        p += 5;
+        if (StartsWith(p, end, "<td>")) {
+            p += 4;
+            continue;
+        }
+        if (!StartsWith(p, end, "</tr>"))
+            return false;
+        p += 5;
+        break;
+    }
+    for (; p < end; ++p) {
+        if (*p != '\r' && *p != '\n')
+            return false;
+    }
+    row.cells = cells;
+    row.whole = cells >= kLayoutCells;
+    row.slash = slash != 0;
+    return true;
+}
+
+// A row read from the page, waiting to be filed.  Its texts are already
+// kept by the index.
+struct PageRow {
+    std::string_view key;
+    std::string_view name;
+    CreditFlags credit;
+};
 
 // Files the rows in key order, the first row under a key first.  The page
 // lists its entities by name, which is random order for the keys: inserted
 // as read, every row would walk a path of cache misses down a large tree.
-// In key order each insertion follows the tree's right edge, which stays in
-// cache, and the records end up in memory in the order the listing (sorted
-// by prefix) looks them up.
-EntityIndex FileInKeyOrder(std::vector<PageRow>& rows)
+// Sorted first - by the keys' first eight bytes as one number, so that
+// nearly every comparison of the sort is one of integers - each insertion
+// follows the tree's right edge without comparing keys, and the records lie
+// in memory in the order the listing (sorted by prefix) looks them up.
+void FileInKeyOrder(const std::vector<PageRow>& rows, EntityIndex& index)
 {
     struct SortItem {
         std::uint64_t head;
@@ -125,13 +202,11 @@ EntityIndex FileInKeyOrder(std::vector<PageRow>& rows)
         return byKey != 0 ? byKey < 0 : a.row < b.row;
     });
 
-    EntityIndex index;
+    index.Reserve(rows.size());
     for (const SortItem& item : order) {
-        PageRow& row = rows[item.row];
-        EntityIndexInsert(index, row.key, row.name, row.credit);
-        row = PageRow();  // the index holds its own copy now
+        const PageRow& row = rows[item.row];
+        index.AppendKept(row.key, item.head, row.name, row.credit);
     }
-    return index;
 }
 
 }  // namespace
@@ -153,6 +228,7 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
     CreditFlags credit;
     credit.fill(' ');
 
+    EntityIndex index;
     std::vector<PageRow> rows;
     std::string_view line;
     bool tableStarted = false;
@@ -162,19 +238,29 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
                 continue;
             tableStarted = true;
         }
-        if (IsTableEnd(line))
-            break;
-        std::string_view prefix;
-        std::string_view name;
-        int cells = 0;
-        const bool whole = ReadRow(line, names, prefix, name, credit, cells);
-        result.moreColumns = result.moreColumns || cells > kLayoutCells;
-        if (!whole) {
+        RowRead row;
+        if (ReadPlainRow(line, credit, row)) {
+            // Only a slash in a cell's text can make a table-end mark.
+            if (row.slash && IsTableEnd(line))
+                break;
+        } else {
+            if (IsTableEnd(line))
+                break;
+            row.whole = ReadRow(line, names, row.prefix, row.name, credit, row.cells);
+        }
+        result.moreColumns = result.moreColumns || row.cells > kLayoutCells;
+        if (!row.whole) {
             result.status = LotwPageStatus::BrokenRow;
             return EntityIndex();  // not the expected layout: trust none of it
         }
-        rows.push_back({std::string(LotwNameToKey(name, prefix)), std::string(name), credit});
+        // The key is a compiled table entry or the row's own prefix, which,
+        // like the name, lives only as long as the line: the index keeps it.
+        std::string_view key = LotwNameToKey(row.name, row.prefix);
+        if (key.data() == row.prefix.data())
+            key = index.Keep(key);
+        rows.push_back({key, index.Keep(row.name), credit});
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
-    return FileInKeyOrder(rows);
+    FileInKeyOrder(rows, index);
+    return index;
 }

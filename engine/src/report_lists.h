@@ -5,13 +5,19 @@
 // followed by one empty row when it is not empty.  Within a group lines come
 // out in the order they were added.  Lines are kept whole, whatever their
 // length.
+//
+// A group keeps its lines as one run of text, each line followed by a line
+// feed (no report line holds one), in a few large blocks: the report is held
+// once, with no allocation per line, and handed to the sink block by block.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "block_store.h"
 #include "report_sink.h"
 
 enum ReportGroup {
@@ -20,13 +26,37 @@ enum ReportGroup {
     NotesGroup = 2,     // header lines, listing problems, entities LoTW lacks
 };
 
-struct ReportLists {
-    std::array<std::vector<std::string>, 3> groups;
+class ReportLists {
+public:
+    // Adds a copy of text as the group's last line.
+    void Add(ReportGroup group, std::string_view text);
 
-    const std::vector<std::string>& Group(ReportGroup group) const { return groups[group]; }
+    // Room for a line of exactly length bytes at the end of the group, to be
+    // written by the caller; the line feed after it is in place already.
+    char* AddRoom(ReportGroup group, std::size_t length);
+
+    std::size_t LineCount(ReportGroup group) const { return groups_[group].lines; }
+
+    // Hands the group's text to visit in one or more blocks, each a run of
+    // whole lines, each line followed by a line feed.
+    template <class Visit>
+    void ForEachBlock(ReportGroup group, Visit visit) const
+    {
+        groups_[group].text.ForEachBlock(visit);
+    }
+
+    // The group's lines one by one (for tests).
+    std::vector<std::string> Lines(ReportGroup group) const;
+
+private:
+    struct Group {
+        TextStore text;
+        std::size_t lines = 0;
+    };
+    std::array<Group, 3> groups_;
 };
 
-void ReportAdd(ReportLists& lists, ReportGroup group, std::string text);
+void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
 
 // Appends the group's lines to the sink, oldest first; returns how many.
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink);

@@ -37,7 +37,7 @@ int CheckAaTree(const EntityRecord* node)
     if (node->level == 0) {
         EXPECT_FALSE(node->left) << node->key;
     }
-    return 1 + CheckAaTree(node->left.get()) + CheckAaTree(node->right.get());
+    return 1 + CheckAaTree(node->left) + CheckAaTree(node->right);
 }
 
 }  // namespace
@@ -71,9 +71,9 @@ TEST(EntityIndex, AscendingDescendingAndMixedInsertsStayBalanced)
             const int n = order == 0 ? i : order == 1 ? count - 1 - i : scrambled;
             EntityIndexInsert(index, Format("K%05d", n), "name", Flags(' '));
         }
-        EXPECT_EQ(CheckAaTree(index.root.get()), count);
+        EXPECT_EQ(CheckAaTree(index.Root()), count);
         // An AA tree of n records has level at most log2(n).
-        EXPECT_LE(index.root->level, 12);
+        EXPECT_LE(index.Root()->level, 12);
         for (int i = 0; i < count; ++i) {
             const EntityRecord* record = EntityIndexFind(index, Format("K%05d", i));
             ASSERT_NE(record, nullptr);

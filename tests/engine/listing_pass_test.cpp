@@ -35,9 +35,9 @@ struct Pass {
     ReportLists lists;
     CompareOptions options;
 
-    const Strings& Notes() const { return lists.Group(NotesGroup); }
-    const Strings& Mismatches() const { return lists.Group(MismatchGroup); }
-    const Strings& Summary() const { return lists.Group(SummaryGroup); }
+    Strings Notes() const { return lists.Lines(NotesGroup); }
+    Strings Mismatches() const { return lists.Lines(MismatchGroup); }
+    Strings Summary() const { return lists.Lines(SummaryGroup); }
 };
 
 Pass RunPass(const std::string& listing, int submittedAsChecked = 0)
