@@ -1,5 +1,7 @@
 #include "entity_index.h"
 
+#include <vector>
+
 namespace {
 
 using Link = EntityRecord*;
@@ -17,8 +19,8 @@ void Skew(Link& node)
 }
 
 // Rotates left and lifts the middle node when two right horizontal links
-// follow each other.
-void Split(Link& node)
+// follow each other.  Returns true when it did.
+bool Split(Link& node)
 {
     if (node->right && node->right->right && node->right->right->level == node->level) {
         Link right = node->right;
@@ -26,7 +28,9 @@ void Split(Link& node)
         right->level += 1;
         right->left = node;
         node = right;
+        return true;
     }
+    return false;
 }
 
 // Works on the links in place: a link is rewritten only by a rotation, and a
@@ -49,17 +53,35 @@ bool InsertRecord(Link& node, EntityRecord* fresh)
 }
 
 // Insert for a key greater than every key in the tree: the path is the
-// tree's right edge, so no key needs comparing.  The rotations are those
-// Insert makes on that path.
-void InsertGreatest(Link& node, EntityRecord* fresh)
+// tree's right edge, so no key needs comparing.  On that path Skew never
+// rotates (a left link changes only by a Split, which leaves it a level
+// down), so only the Splits remain, made from the bottom up as Insert makes
+// them.  A Split looks two links down the right edge: once two nodes in a
+// row are left as they were, no node above them can split, and the walk up
+// ends.  edge holds the links to the right edge's nodes, root first, and is
+// kept up to date, so that filing records in key order costs no walk down.
+void InsertGreatest(Link& root, EntityRecord* fresh, std::vector<Link*>& edge)
 {
-    if (!node) {
-        node = fresh;
-        return;
+    Link* const bottom = edge.empty() ? &root : &(*edge.back())->right;
+    *bottom = fresh;
+    edge.push_back(bottom);
+    std::size_t highestSplit = edge.size();
+    bool changedOneDown = true;  // the new record's link
+    bool changedTwoDown = true;
+    for (std::size_t step = edge.size() - 1; step-- > 0;) {
+        if (!changedOneDown && !changedTwoDown)
+            break;
+        changedTwoDown = changedOneDown;
+        changedOneDown = Split(*edge[step]);
+        if (changedOneDown)
+            highestSplit = step;
     }
-    InsertGreatest(node->right, fresh);
-    Skew(node);
-    Split(node);
+    if (highestSplit == edge.size())
+        return;
+    // Below the highest split the edge has new nodes: walk it down again.
+    edge.resize(highestSplit + 1);
+    for (Link* link = &(*edge.back())->right; *link; link = &(*link)->right)
+        edge.push_back(link);
 }
 
 }  // namespace
@@ -77,6 +99,10 @@ int CompareKeys(std::uint64_t headA, std::string_view a, std::uint64_t headB, st
 {
     if (headA != headB)
         return headA < headB ? -1 : 1;
+    // Keys of up to eight bytes are wholly in their heads: equal heads leave
+    // only the lengths to tell them apart ("A" before "A\0").
+    if (a.size() <= 8 && b.size() <= 8)
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
     return a.compare(b);
 }
 
@@ -99,22 +125,29 @@ bool EntityIndex::Insert(std::string_view key, std::string_view name, const Cred
     return AppendKept(Keep(key), head, Keep(name), credit);
 }
 
+bool EntityIndex::FileGreatest(EntityRecord* record)
+{
+    if (greatest_ && CompareKeys(record->head, record->key, greatest_->head, greatest_->key) <= 0) {
+        if (Find(record->key))
+            return false;
+        InsertRecord(root_, record);
+        rightEdge_.clear();
+        for (Link* link = &root_; *link; link = &(*link)->right)
+            rightEdge_.push_back(link);
+    } else {
+        InsertGreatest(root_, record, rightEdge_);
+        greatest_ = record;
+    }
+    ++size_;
+    return true;
+}
+
 bool EntityIndex::AppendKept(std::string_view key, std::uint64_t head, std::string_view name,
                              const CreditFlags& credit)
 {
-    if (greatest_ && CompareKeys(head, key, greatest_->head, greatest_->key) <= 0) {
-        if (Find(key))
-            return false;  // no record made for a key already filed
-        EntityRecord* fresh = NewRecord(key, head, name, credit);
-        InsertRecord(root_, fresh);
-        ++size_;
-        return true;
-    }
-    EntityRecord* fresh = NewRecord(key, head, name, credit);
-    InsertGreatest(root_, fresh);
-    greatest_ = fresh;
-    ++size_;
-    return true;
+    if (greatest_ && CompareKeys(head, key, greatest_->head, greatest_->key) <= 0 && Find(key))
+        return false;  // no record made for a key already filed
+    return FileGreatest(NewRecord(key, head, name, credit));
 }
 
 const EntityRecord* EntityIndex::Find(std::string_view key) const
@@ -126,7 +159,7 @@ const EntityRecord* EntityIndex::Find(std::string_view key) const
             node = head < node->head ? node->left : node->right;
             continue;
         }
-        const int order = key.compare(node->key);
+        const int order = CompareKeys(head, key, node->head, node->key);
         if (order == 0)
             return node;
         node = order < 0 ? node->left : node->right;

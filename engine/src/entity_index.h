@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "award_columns.h"
 #include "block_store.h"
@@ -68,6 +69,17 @@ public:
     bool AppendKept(std::string_view key, std::uint64_t head, std::string_view name,
                     const CreditFlags& credit);
 
+    // The same in two steps, for records that come in key order: MakeKept
+    // makes a record the tree does not hold yet, FileGreatest files it (and
+    // returns false, leaving it out, when its key is filed already).  Making
+    // all records before filing any lets the reads of a sorted list overlap.
+    EntityRecord* MakeKept(std::string_view key, std::uint64_t head, std::string_view name,
+                           const CreditFlags& credit)
+    {
+        return NewRecord(key, head, name, credit);
+    }
+    bool FileGreatest(EntityRecord* record);
+
     // A copy of text that lives as long as the index; for AppendKept.
     std::string_view Keep(std::string_view text) { return text_.Keep(text); }
 
@@ -85,6 +97,7 @@ private:
     TextStore text_;
     EntityRecord* root_ = nullptr;
     EntityRecord* greatest_ = nullptr;  // the record with the greatest key
+    std::vector<EntityRecord**> rightEdge_;  // links to the right edge's nodes, root first
     std::size_t size_ = 0;
 };
 

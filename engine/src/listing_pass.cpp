@@ -56,8 +56,26 @@ public:
     void WriteSummary();
 
 private:
+    // Counts a cell; a disagreement goes to AddMismatch.
     void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
-                     std::string_view cell);
+                     std::string_view cell)
+    {
+        char status = cell.front();
+        // A listing re-saved as UTF-8 writes the middle dot as C2 B7.
+        if (static_cast<unsigned char>(status) == kMiddleDot ||
+            (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
+             static_cast<unsigned char>(cell[1]) == kMiddleDot))
+            status = ' ';
+        const bool lotwCredit = record.credit[column] == 'X';
+        const bool logbookChecked =
+            status == '*' || (status == 'S' && options_.submittedAsChecked);
+        if (lotwCredit && logbookChecked)
+            ++matches_[column];
+        else if (lotwCredit || logbookChecked)
+            AddMismatch(entity, record, column, status);
+    }
+
+    void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column, char status);
 
     ReportLists& lists_;
     const EntityIndex& index_;
@@ -133,25 +151,9 @@ char* Put(char* out, std::string_view text)
     return out + text.size();
 }
 
-void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
-                              std::string_view cell)
+void ListingPass::AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
+                              char status)
 {
-    char status = cell.front();
-    // A listing re-saved as UTF-8 writes the middle dot as C2 B7.
-    if (static_cast<unsigned char>(status) == kMiddleDot ||
-        (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
-         static_cast<unsigned char>(cell[1]) == kMiddleDot))
-        status = ' ';
-    const bool lotwCredit = record.credit[column] == 'X';
-    const bool logbookChecked = status == '*' || (status == 'S' && options_.submittedAsChecked);
-
-    if (lotwCredit && logbookChecked) {
-        ++matches_[column];
-        return;
-    }
-    if (!lotwCredit && !logbookChecked)
-        return;
-
     // The line is that of the printf formats
     //   "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]" (band)
     //   "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"  (other)

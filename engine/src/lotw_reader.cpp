@@ -115,6 +115,45 @@ struct RowRead {
     bool slash = false;     // a cell's text holds a slash (plain layout only)
 };
 
+// The text of a cell in the plain layout, up to its "</td>": not empty, and
+// none of the row's delimiters.  Leaves p after the "</td>".
+bool ScanCellText(const char*& p, const char* end, std::string_view& text, unsigned char& slash)
+{
+    static const ByteClasses classes;
+    // Locals only in the loop: a store through a char reference could alias
+    // the text and would be made at every byte.
+    const char* const start = p;
+    const char* q = p;
+    unsigned char seen = 0;
+    unsigned char byteClass = kDelimiter;
+    while (q < end && (byteClass = classes.of[static_cast<unsigned char>(*q)]) != kDelimiter) {
+        seen |= byteClass;
+        ++q;
+    }
+    p = q;
+    slash |= seen;
+    if (p == start || !StartsWith(p, end, "</td>"))
+        return false;
+    text = std::string_view(start, static_cast<std::size_t>(p - start));
+    p += 5;
+    return true;
+}
+
+// After a cell's "</td>": 1 and p after "<td>" when another cell follows,
+// 0 and p after "</tr>" at the row's end, -1 for anything else.
+int NextCell(const char*& p, const char* end)
+{
+    if (StartsWith(p, end, "<td>")) {
+        p += 4;
+        return 1;
+    }
+    if (StartsWith(p, end, "</tr>")) {
+        p += 5;
+        return 0;
+    }
+    return -1;
+}
+
 // Reads a row written exactly as LoTW writes them - "<tr><td>TEXT</td>
 // <td>TEXT</td>...</tr>" and the line end, every cell holding some text -
 // in one pass that checks the layout as it goes.  Such a row gives the
@@ -123,7 +162,6 @@ struct RowRead {
 // row, which ReadRow then reads token by token.
 bool ReadPlainRow(std::string_view line, CreditFlags& credit, RowRead& row)
 {
-    static const ByteClasses classes;
     static constexpr std::array<int, 16> kPageColumns = {0, 1, 2, 3, 5, 6, 7, 9,
                                                          10, 11, 12, 13, 14, 15, 16, 17};
     const char* p = line.data();
@@ -132,34 +170,36 @@ bool ReadPlainRow(std::string_view line, CreditFlags& credit, RowRead& row)
         return false;
     p += 8;
     unsigned char slash = 0;
-    int cells = 0;
-    for (;;) {
-        const char* const text = p;
-        unsigned char byteClass = kDelimiter;
-        while (p < end && (byteClass = classes.of[static_cast<unsigned char>(*p)]) != kDelimiter) {
-            slash |= byteClass;
-            ++p;
+    std::string_view count;
+    // Prefix, name and the count of credits.
+    if (!ScanCellText(p, end, row.prefix, slash) || NextCell(p, end) != 1 ||
+        !ScanCellText(p, end, row.name, slash) || NextCell(p, end) != 1 ||
+        !ScanCellText(p, end, count, slash))
+        return false;
+    int cells = 3;
+    int next = NextCell(p, end);
+    // The credit cells (and any beyond them), most of them "X" or "&nbsp;".
+    for (; next == 1; ++cells) {
+        char flag;
+        if (StartsWith(p, end, "X</td>")) {
+            flag = 'X';
+            p += 6;
+        } else if (StartsWith(p, end, "&nbsp;</td>")) {
+            flag = ' ';
+            p += 11;
+        } else {
+            std::string_view text;
+            if (!ScanCellText(p, end, text, slash))
+                return false;
+            flag = text.front() == 'X' ? 'X' : ' ';
         }
-        if (p == text || !StartsWith(p, end, "</td>"))
-            return false;
-        if (cells == 0) {
-            row.prefix = std::string_view(text, static_cast<std::size_t>(p - text));
-        } else if (cells == 1) {
-            row.name = std::string_view(text, static_cast<std::size_t>(p - text));
-        } else if (cells >= 3 && cells < 3 + static_cast<int>(kPageColumns.size())) {
-            credit[kPageColumns[cells - 3]] = *text == 'X' ? 'X' : ' ';
-        }
-        ++cells;
-        p += 5;
-        if (StartsWith(p, end, "<td>")) {
-            p += 4;
-            continue;
-        }
-        if (!StartsWith(p, end, "</tr>"))
-            return false;
-        p += 5;
-        break;
+        const int page = cells - 3;
+        if (page < static_cast<int>(kPageColumns.size()))
+            credit[kPageColumns[page]] = flag;
+        next = NextCell(p, end);
     }
+    if (next != 0)
+        return false;
     for (; p < end; ++p) {
         if (*p != '\r' && *p != '\n')
             return false;
@@ -176,6 +216,7 @@ struct PageRow {
     std::string_view key;
     std::string_view name;
     CreditFlags credit;
+    std::uint32_t order;  // the row's place on the page
 };
 
 // Files the rows in key order, the first row under a key first.  The page
@@ -185,28 +226,35 @@ struct PageRow {
 // nearly every comparison of the sort is one of integers - each insertion
 // follows the tree's right edge without comparing keys, and the records lie
 // in memory in the order the listing (sorted by prefix) looks them up.
-void FileInKeyOrder(const std::vector<PageRow>& rows, EntityIndex& index)
+void FileInKeyOrder(std::vector<const PageRow*>& rows, EntityIndex& index)
 {
     struct SortItem {
         std::uint64_t head;
-        std::uint32_t row;
+        const PageRow* row;
     };
     std::vector<SortItem> order;
     order.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        order.push_back({KeyHead(rows[i].key), static_cast<std::uint32_t>(i)});
-    std::sort(order.begin(), order.end(), [&rows](const SortItem& a, const SortItem& b) {
+    for (const PageRow* row : rows)
+        order.push_back({KeyHead(row->key), row});
+    rows = std::vector<const PageRow*>();
+    std::sort(order.begin(), order.end(), [](const SortItem& a, const SortItem& b) {
         if (a.head != b.head)
-            return a.head < b.head;
-        const int byKey = rows[a.row].key.compare(rows[b.row].key);
-        return byKey != 0 ? byKey < 0 : a.row < b.row;
+            return a.head < b.head;  // without a look at the rows themselves
+        const int byKey = CompareKeys(a.head, a.row->key, b.head, b.row->key);
+        return byKey != 0 ? byKey < 0 : a.row->order < b.row->order;
     });
 
-    index.Reserve(rows.size());
-    for (const SortItem& item : order) {
-        const PageRow& row = rows[item.row];
-        index.AppendKept(row.key, item.head, row.name, row.credit);
-    }
+    // The records are made in key order first, then filed: each row read is
+    // a cache miss on a large page, and in a loop of their own these reads
+    // overlap instead of waiting one by one for the tree's rotations.
+    index.Reserve(order.size());
+    std::vector<EntityRecord*> records;
+    records.reserve(order.size());
+    for (const SortItem& item : order)
+        records.push_back(index.MakeKept(item.row->key, item.head, item.row->name, item.row->credit));
+    order = std::vector<SortItem>();
+    for (EntityRecord* record : records)
+        index.FileGreatest(record);
 }
 
 }  // namespace
@@ -229,7 +277,10 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
     credit.fill(' ');
 
     EntityIndex index;
-    std::vector<PageRow> rows;
+    // The rows wait in blocks (a growing vector would copy them over and
+    // over on a large page); the list of them is what the sort reorders.
+    RecordStore<PageRow> waiting;
+    std::vector<const PageRow*> rows;
     std::string_view line;
     bool tableStarted = false;
     while (reader.Next(line)) {
@@ -258,7 +309,9 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
         std::string_view key = LotwNameToKey(row.name, row.prefix);
         if (key.data() == row.prefix.data())
             key = index.Keep(key);
-        rows.push_back({key, index.Keep(row.name), credit});
+        PageRow* waitingRow = waiting.Add();
+        *waitingRow = {key, index.Keep(row.name), credit, static_cast<std::uint32_t>(rows.size())};
+        rows.push_back(waitingRow);
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
     FileInKeyOrder(rows, index);

@@ -38,8 +38,37 @@ public:
     {
     }
 
-    // The next token; false when the text holds no more.
-    bool Next(std::string_view& token);
+    // The next token; false when the text holds no more.  Inline: the
+    // readers call it for every field of every row.
+    bool Next(std::string_view& token)
+    {
+        // Scans with locals: stores through the text's char pointer could
+        // alias the members, which would make the compiler reload them at
+        // every byte.
+        const char* const text = text_.data();
+        const std::size_t size = text_.size();
+        const DelimiterSet& delimiters = delimiters_;
+        std::size_t position = position_;
+        // Most listing cells are one byte between single delimiters.
+        if (position + 2 < size && delimiters.Contains(text[position]) &&
+            !delimiters.Contains(text[position + 1]) && delimiters.Contains(text[position + 2])) {
+            position_ = position + 2;
+            token = std::string_view(text + position + 1, 1);
+            return true;
+        }
+        while (position < size && delimiters.Contains(text[position]))
+            ++position;
+        if (position == size) {
+            position_ = position;
+            return false;
+        }
+        const std::size_t start = position;
+        while (position < size && !delimiters.Contains(text[position]))
+            ++position;
+        position_ = position;
+        token = std::string_view(text + start, position - start);
+        return true;
+    }
 
 private:
     std::string_view text_;
