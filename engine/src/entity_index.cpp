@@ -36,7 +36,11 @@ bool Split(Link& node)
 // Works on the links in place: a link is rewritten only by a rotation, and a
 // key already filed changes nothing, so the path needs no rebalancing.
 // Returns false when the key is filed already (fresh is then not linked).
-bool InsertRecord(Link& node, EntityRecord* fresh)
+// before is the record with the greatest key smaller than fresh's met on
+// the way down (rotations keep the key order, so it stays fresh's
+// predecessor); after likewise its successor.
+bool InsertRecord(Link& node, EntityRecord* fresh, EntityRecord*& before,
+                  const EntityRecord*& after)
 {
     if (!node) {
         node = fresh;
@@ -45,7 +49,11 @@ bool InsertRecord(Link& node, EntityRecord* fresh)
     const int order = CompareKeys(fresh->head, fresh->key, node->head, node->key);
     if (order == 0)
         return false;  // the first record under a key stays
-    if (!InsertRecord(order < 0 ? node->left : node->right, fresh))
+    if (order < 0)
+        after = node;
+    else
+        before = node;
+    if (!InsertRecord(order < 0 ? node->left : node->right, fresh, before, after))
         return false;
     Skew(node);
     Split(node);
@@ -128,14 +136,20 @@ bool EntityIndex::Insert(std::string_view key, std::string_view name, const Cred
 bool EntityIndex::FileGreatest(EntityRecord* record)
 {
     if (greatest_ && CompareKeys(record->head, record->key, greatest_->head, greatest_->key) <= 0) {
-        if (Find(record->key))
+        EntityRecord* before = nullptr;
+        const EntityRecord* after = nullptr;
+        if (!InsertRecord(root_, record, before, after))
             return false;
-        InsertRecord(root_, record);
+        record->next = after;
+        if (before)
+            before->next = record;
         rightEdge_.clear();
         for (Link* link = &root_; *link; link = &(*link)->right)
             rightEdge_.push_back(link);
     } else {
         InsertGreatest(root_, record, rightEdge_);
+        if (greatest_)
+            greatest_->next = record;
         greatest_ = record;
     }
     ++size_;
@@ -165,4 +179,20 @@ const EntityRecord* EntityIndex::Find(std::string_view key) const
         node = order < 0 ? node->left : node->right;
     }
     return nullptr;
+}
+
+const EntityRecord* EntityCursor::Find(std::string_view key)
+{
+    if (last_) {
+        const std::uint64_t head = KeyHead(key);
+        const EntityRecord* next = last_->next;
+        if (next && CompareKeys(head, key, next->head, next->key) == 0)
+            return last_ = next;
+        if (CompareKeys(head, key, last_->head, last_->key) == 0)
+            return last_;
+    }
+    const EntityRecord* found = index_.Find(key);
+    if (found)
+        last_ = found;
+    return found;
 }

@@ -78,7 +78,7 @@ private:
     void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column, char status);
 
     ReportLists& lists_;
-    const EntityIndex& index_;
+    EntityCursor index_;  // the listing asks for its prefixes mostly in key order
     const CompareOptions& options_;
     const AwardColumnNames& names_;
     const ListingColumns& columns_;
@@ -98,7 +98,7 @@ void ListingPass::CompareRow(std::string_view line)
         return;
     }
 
-    const EntityRecord* record = EntityIndexFind(index_, ListingPrefixToKey(entity.prefix));
+    const EntityRecord* record = index_.Find(ListingPrefixToKey(entity.prefix));
     if (!record) {
         ReportAdd(lists_, NotesGroup,
                   Format("Couldn't find LoTW match for %.*s: %.*s in VELLUM", Length(entity.prefix),
