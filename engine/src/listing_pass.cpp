@@ -50,32 +50,30 @@ public:
     {
         for (int column = 0; column < kAwardColumnCount; ++column)
             numeric_[column] = names.IsNumeric(column);
+        checked_['*'] = true;
+        checked_['S'] = options.submittedAsChecked != 0;
     }
 
     void CompareRow(std::string_view line);
     void WriteSummary();
 
 private:
-    // Counts a cell; a disagreement goes to AddMismatch.
+    // Counts a cell; a disagreement goes to AddMismatch.  Whether the
+    // logbook counts a cell as checked depends on its first byte alone,
+    // looked up in a table made once per pass.
     void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
                      std::string_view cell)
     {
-        char status = cell.front();
-        // A listing re-saved as UTF-8 writes the middle dot as C2 B7.
-        if (static_cast<unsigned char>(status) == kMiddleDot ||
-            (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
-             static_cast<unsigned char>(cell[1]) == kMiddleDot))
-            status = ' ';
+        const bool logbookChecked = checked_[static_cast<unsigned char>(cell.front())];
         const bool lotwCredit = record.credit[column] == 'X';
-        const bool logbookChecked =
-            status == '*' || (status == 'S' && options_.submittedAsChecked);
         if (lotwCredit && logbookChecked)
             ++matches_[column];
         else if (lotwCredit || logbookChecked)
-            AddMismatch(entity, record, column, status);
+            AddMismatch(entity, record, column, cell);
     }
 
-    void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column, char status);
+    void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
+                     std::string_view cell);
 
     ReportLists& lists_;
     EntityCursor index_;  // the listing asks for its prefixes mostly in key order
@@ -83,6 +81,7 @@ private:
     const AwardColumnNames& names_;
     const ListingColumns& columns_;
     std::array<bool, kAwardColumnCount> numeric_{};  // names_.IsNumeric, once per pass
+    std::array<bool, 256> checked_{};  // by a cell's first byte: the logbook counts it checked
     std::array<long long, kAwardColumnCount> matches_{};
     std::array<long long, kAwardColumnCount> mismatches_{};
 };
@@ -152,8 +151,16 @@ char* Put(char* out, std::string_view text)
 }
 
 void ListingPass::AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
-                              char status)
+                              std::string_view cell)
 {
+    // The cell's first byte as VELLUM shows it: a middle dot (an empty cell)
+    // shows as a blank, also when a listing re-saved as UTF-8 writes it as
+    // C2 B7.
+    char status = cell.front();
+    if (static_cast<unsigned char>(status) == kMiddleDot ||
+        (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
+         static_cast<unsigned char>(cell[1]) == kMiddleDot))
+        status = ' ';
     // The line is that of the printf formats
     //   "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]" (band)
     //   "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"  (other)
