@@ -181,6 +181,19 @@ bool ReadPlainRow(std::string_view line, CreditFlags& credit, RowRead& row)
     // The credit cells (and any beyond them), most of them "X" or "&nbsp;".
     for (; next == 1; ++cells) {
         char flag;
+        // A credit cell and the opening of the next one, compared whole.
+        if (StartsWith(p, end, "X</td><td>")) {
+            p += 10;
+            if (cells - 3 < static_cast<int>(kPageColumns.size()))
+                credit[kPageColumns[cells - 3]] = 'X';
+            continue;
+        }
+        if (StartsWith(p, end, "&nbsp;</td><td>")) {
+            p += 15;
+            if (cells - 3 < static_cast<int>(kPageColumns.size()))
+                credit[kPageColumns[cells - 3]] = ' ';
+            continue;
+        }
         if (StartsWith(p, end, "X</td>")) {
             flag = 'X';
             p += 6;
@@ -216,33 +229,67 @@ struct PageRow {
     std::string_view key;
     std::string_view name;
     CreditFlags credit;
-    std::uint32_t order;  // the row's place on the page
 };
 
 // Files the rows in key order, the first row under a key first.  The page
 // lists its entities by name, which is random order for the keys: inserted
 // as read, every row would walk a path of cache misses down a large tree.
-// Sorted first - by the keys' first eight bytes as one number, so that
-// nearly every comparison of the sort is one of integers - each insertion
-// follows the tree's right edge without comparing keys, and the records lie
-// in memory in the order the listing (sorted by prefix) looks them up.
+// Sorted first - by the keys' first eight bytes as one number, which a
+// radix sort orders without comparing keys - each insertion follows the
+// tree's right edge without comparing keys either, and the records lie in
+// memory in the order the listing (sorted by prefix) looks them up.
+struct SortItem {
+    std::uint64_t head;
+    const PageRow* row;
+};
+
+// Sorts by head, keeping the page order among equal heads: a radix sort,
+// one pass per byte of the head that is not the same in every item (keys
+// often share their first bytes and always their zero padding).  On a large
+// page this is several times faster than comparing items.
+void SortByHead(std::vector<SortItem>& items)
+{
+    std::vector<SortItem> spare(items.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::array<std::size_t, 256> counts{};
+        for (const SortItem& item : items)
+            ++counts[(item.head >> shift) & 0xFF];
+        if (counts[(items.front().head >> shift) & 0xFF] == items.size())
+            continue;  // this byte orders nothing
+        std::size_t start = 0;
+        for (std::size_t& count : counts) {
+            const std::size_t here = count;
+            count = start;
+            start += here;
+        }
+        for (const SortItem& item : items)
+            spare[counts[(item.head >> shift) & 0xFF]++] = item;
+        items.swap(spare);
+    }
+}
+
 void FileInKeyOrder(std::vector<const PageRow*>& rows, EntityIndex& index)
 {
-    struct SortItem {
-        std::uint64_t head;
-        const PageRow* row;
-    };
+    if (rows.empty())
+        return;
     std::vector<SortItem> order;
     order.reserve(rows.size());
     for (const PageRow* row : rows)
         order.push_back({KeyHead(row->key), row});
     rows = std::vector<const PageRow*>();
-    std::sort(order.begin(), order.end(), [](const SortItem& a, const SortItem& b) {
-        if (a.head != b.head)
-            return a.head < b.head;  // without a look at the rows themselves
-        const int byKey = CompareKeys(a.head, a.row->key, b.head, b.row->key);
-        return byKey != 0 ? byKey < 0 : a.row->order < b.row->order;
-    });
+    SortByHead(order);
+    // Keys longer than eight bytes may share a head: those few runs are
+    // put in key order, the page order kept among equal keys.
+    for (auto run = order.begin(); run != order.end();) {
+        auto end = run + 1;
+        while (end != order.end() && end->head == run->head)
+            ++end;
+        if (end - run > 1)
+            std::stable_sort(run, end, [](const SortItem& a, const SortItem& b) {
+                return CompareKeys(a.head, a.row->key, b.head, b.row->key) < 0;
+            });
+        run = end;
+    }
 
     // The records are made in key order first, then filed: each row read is
     // a cache miss on a large page, and in a loop of their own these reads
@@ -310,7 +357,7 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
         if (key.data() == row.prefix.data())
             key = index.Keep(key);
         PageRow* waitingRow = waiting.Add();
-        *waitingRow = {key, index.Keep(row.name), credit, static_cast<std::uint32_t>(rows.size())};
+        *waitingRow = {key, index.Keep(row.name), credit};
         rows.push_back(waitingRow);
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;

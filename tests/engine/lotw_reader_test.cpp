@@ -78,6 +78,17 @@ TEST(LotwReader, FirstRowUnderAKeyWins)
     EXPECT_EQ(EntityIndexFind(index, "GX"), nullptr);
 }
 
+TEST(LotwReader, LongKeysSharingTheirFirstEightBytesAreFiledInOrder)
+{
+    const EntityIndex index =
+        Read(kFirstRow + Row("ABCDEFGHZ", "Z", {"X"}) + Row("ABCDEFGHA", "A", {"X"}) +
+             Row("ABCDEFGH", "H", {}) + Row("ABCDEFGHA", "A2", {}) + Row("ABCDEFGHAA", "AA", {}));
+    EXPECT_EQ(Keys(index.Root()),
+              (Strings{"A1", "ABCDEFGH", "ABCDEFGHA", "ABCDEFGHAA", "ABCDEFGHZ"}));
+    EXPECT_EQ(EntityIndexFind(index, "ABCDEFGHA")->name, "A");  // the first row stays
+    EXPECT_EQ(CreditOf(index, "ABCDEFGHA"), "X" + std::string(17, ' '));
+}
+
 TEST(LotwReader, TableStartsAtAbuAilAndEndsAtItsClosingTag)
 {
     // A closing tag before the first entity row belongs to another table.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 File StreamOf(std::string_view bytes)
 {
@@ -33,7 +32,7 @@ ssize_t ReadFailing(void* cookie, char* buffer, std::size_t size)
         return -1;
     }
     const std::size_t count = std::min(size, source->bytes.size() - source->position);
-    std::memcpy(buffer, source->bytes.data() + source->position, count);
+    std::copy_n(source->bytes.data() + source->position, count, buffer);
     source->position += count;
     return static_cast<ssize_t>(count);
 }
