@@ -1,5 +1,6 @@
 #include "entity_index.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -114,6 +115,36 @@ int CompareKeys(std::uint64_t headA, std::string_view a, std::uint64_t headB, st
     return a.compare(b);
 }
 
+EntityIndex::EntityIndex(EntityIndex&& other) noexcept
+    : records_(std::move(other.records_)),
+      text_(std::move(other.text_)),
+      root_(other.root_),
+      greatest_(other.greatest_),
+      size_(other.size_)
+{
+    other.root_ = nullptr;
+    other.greatest_ = nullptr;
+    other.size_ = 0;
+    other.rightEdge_.clear();
+}
+
+EntityIndex& EntityIndex::operator=(EntityIndex&& other) noexcept
+{
+    if (this != &other) {
+        records_ = std::move(other.records_);
+        text_ = std::move(other.text_);
+        root_ = other.root_;
+        greatest_ = other.greatest_;
+        size_ = other.size_;
+        rightEdge_.clear();
+        other.root_ = nullptr;
+        other.greatest_ = nullptr;
+        other.size_ = 0;
+        other.rightEdge_.clear();
+    }
+    return *this;
+}
+
 EntityRecord* EntityIndex::NewRecord(std::string_view key, std::uint64_t head,
                                      std::string_view name, const CreditFlags& credit)
 {
@@ -147,6 +178,10 @@ bool EntityIndex::FileGreatest(EntityRecord* record)
         for (Link* link = &root_; *link; link = &(*link)->right)
             rightEdge_.push_back(link);
     } else {
+        if (rightEdge_.empty()) {
+            for (Link* link = &root_; *link; link = &(*link)->right)
+                rightEdge_.push_back(link);
+        }
         InsertGreatest(root_, record, rightEdge_);
         if (greatest_)
             greatest_->next = record;

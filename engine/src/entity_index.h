@@ -53,8 +53,14 @@ int CompareKeys(std::uint64_t headA, std::string_view a, std::uint64_t headB, st
 class EntityIndex {
 public:
     EntityIndex() = default;
-    EntityIndex(EntityIndex&&) = default;
-    EntityIndex& operator=(EntityIndex&&) = default;
+    // A move keeps the records where they are; only the kept path to the
+    // right edge, which starts at the root link inside the index, is
+    // walked again on the next insertion.
+    EntityIndex(EntityIndex&& other) noexcept;
+    EntityIndex& operator=(EntityIndex&& other) noexcept;
+    EntityIndex(const EntityIndex&) = delete;
+    EntityIndex& operator=(const EntityIndex&) = delete;
+    ~EntityIndex() = default;
 
     const EntityRecord* Root() const { return root_; }
     std::size_t Size() const { return size_; }
@@ -98,7 +104,9 @@ private:
     TextStore text_;
     EntityRecord* root_ = nullptr;
     EntityRecord* greatest_ = nullptr;  // the record with the greatest key
-    std::vector<EntityRecord**> rightEdge_;  // links to the right edge's nodes, root first
+    // Links to the right edge's nodes, root first; empty when it is to be
+    // walked again.
+    std::vector<EntityRecord**> rightEdge_;
     std::size_t size_ = 0;
 };
 

@@ -112,3 +112,19 @@ TEST(EntityIndex, RecordsLinkToTheNextKeyAndACursorFindsWhatTheTreeFinds)
         }
     }
 }
+
+TEST(EntityIndex, AMovedIndexTakesMoreRecords)
+{
+    EntityIndex first;
+    EntityIndexInsert(first, "A", "a", Flags(' '));
+    EntityIndexInsert(first, "B", "b", Flags(' '));
+    EntityIndex moved(std::move(first));
+    EntityIndexInsert(moved, "C", "c", Flags('X'));
+    EntityIndex assigned;
+    assigned = std::move(moved);
+    for (int i = 0; i < 100; ++i)
+        EntityIndexInsert(assigned, Format("D%03d", i), "d", Flags(' '));
+    EXPECT_EQ(CheckAaTree(assigned.Root()), 103);
+    ASSERT_NE(EntityIndexFind(assigned, "C"), nullptr);
+    EXPECT_EQ(EntityIndexFind(assigned, "C")->name, "c");
+}
