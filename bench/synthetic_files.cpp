@@ -1,6 +1,8 @@
 #include "synthetic_files.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -119,7 +121,71 @@ void WriteListing(std::FILE* file, std::vector<Entity>& entities)
     }
 }
 
+// Writes both files under temporary names and renames them when whole, so
+// an interrupted run leaves nothing that looks complete; a complete earlier
+// pair is kept.
+template <class WriteBoth>
+void WriteOnce(SyntheticPair& pair, WriteBoth write)
+{
+    if (FileBytes(pair.pagePath) == 0 || FileBytes(pair.listingPath) == 0) {
+        std::filesystem::create_directories(std::filesystem::path(pair.pagePath).parent_path());
+        const std::string pagePart = pair.pagePath + ".part";
+        const std::string listingPart = pair.listingPath + ".part";
+        File page(std::fopen(pagePart.c_str(), "wb"));
+        File listing(std::fopen(listingPart.c_str(), "wb"));
+        if (page && listing) {
+            write(page.get(), listing.get());
+            page.reset();
+            listing.reset();
+            std::filesystem::rename(pagePart, pair.pagePath);
+            std::filesystem::rename(listingPart, pair.listingPath);
+        }
+    }
+    pair.bytes = FileBytes(pair.pagePath) + FileBytes(pair.listingPath);
+}
+
 }  // namespace
+
+SyntheticPair WriteReportHeavyPair(const std::string& folder)
+{
+    constexpr std::size_t kRows = 50000;
+    constexpr int kRepeats = 5;
+    SyntheticPair pair;
+    pair.rows = kRows;
+    pair.pagePath = folder + "/report-heavy.html";
+    pair.listingPath = folder + "/report-heavy.csv";
+    std::vector<Entity> entities;
+    entities.reserve(kRows);
+    for (std::size_t i = 0; i < kRows; ++i) {
+        Random random(i);
+        std::size_t ignored = 0;
+        Entity entity = MakeEntity(i, random, ignored);
+        std::fill(std::begin(entity.lotw), std::end(entity.lotw), ' ');
+        std::fill(std::begin(entity.listing), std::end(entity.listing), '*');
+        entities.push_back(std::move(entity));
+    }
+    pair.disagreeing = kRows * kAwardColumns * kRepeats;
+    WriteOnce(pair, [&entities](std::FILE* page, std::FILE* listing) {
+        WritePage(page, entities);
+        std::sort(entities.begin(), entities.end(),
+                  [](const Entity& a, const Entity& b) { return a.prefix < b.prefix; });
+        std::string header = "Prefix,Country";
+        const std::string columns = std::string(kListingHeader).substr(14);  // ",MIX,...,2\r\n"
+        const std::string names = columns.substr(0, columns.size() - 2);
+        for (int repeat = 0; repeat < kRepeats; ++repeat)
+            header += names;
+        std::fputs((header + "\r\n").c_str(), listing);
+        std::string line;
+        for (const Entity& entity : entities) {
+            line = entity.prefix + "," + entity.name;
+            for (int repeat = 0; repeat < kRepeats; ++repeat)
+                line += ",*,*,*,*,*,*,*,*,*,*,*,*,*,*,*,*,*,*";
+            line += "\r\n";
+            std::fputs(line.c_str(), listing);
+        }
+    });
+    return pair;
+}
 
 std::uintmax_t FileBytes(const std::string& path)
 {
@@ -142,23 +208,9 @@ SyntheticPair WriteSyntheticPair(const std::string& folder, std::size_t rows)
         entities.push_back(MakeEntity(i, random, pair.disagreeing));
 
     // The files depend on nothing but rows: a complete earlier pair is kept.
-    // Each file is written under a temporary name and renamed when whole, so
-    // an interrupted run leaves nothing that looks complete.
-    if (FileBytes(pair.pagePath) == 0 || FileBytes(pair.listingPath) == 0) {
-        std::filesystem::create_directories(folder);
-        const std::string pagePart = pair.pagePath + ".part";
-        const std::string listingPart = pair.listingPath + ".part";
-        File page(std::fopen(pagePart.c_str(), "wb"));
-        File listing(std::fopen(listingPart.c_str(), "wb"));
-        if (page && listing) {
-            WritePage(page.get(), entities);
-            WriteListing(listing.get(), entities);
-            page.reset();
-            listing.reset();
-            std::filesystem::rename(pagePart, pair.pagePath);
-            std::filesystem::rename(listingPart, pair.listingPath);
-        }
-    }
-    pair.bytes = FileBytes(pair.pagePath) + FileBytes(pair.listingPath);
+    WriteOnce(pair, [&entities](std::FILE* page, std::FILE* listing) {
+        WritePage(page, entities);
+        WriteListing(listing, entities);
+    });
     return pair;
 }

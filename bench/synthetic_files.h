@@ -25,5 +25,13 @@ struct SyntheticPair {
 
 SyntheticPair WriteSyntheticPair(const std::string& folder, std::size_t rows);
 
+// WriteReportHeavyPair(folder) writes report-heavy.html and report-heavy.csv
+// (or reuses them): a listing of about 10 MB whose report is some 40 times
+// larger.  The page grants no credit at all; the listing's header names the
+// 18 award columns five times over and every cell of every row is checked,
+// so every cell is a MISMATCH line (about 360 MB of report from 50,000
+// entities).  For the memory a large report takes.
+SyntheticPair WriteReportHeavyPair(const std::string& folder);
+
 // The size of a file in bytes, 0 when it cannot be read.
 std::uintmax_t FileBytes(const std::string& path);

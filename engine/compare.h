@@ -19,24 +19,17 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <utility>
 
+#include "compare_options.h"
 #include "report_sink.h"
-
-// The options record of the main window, handed to every comparison.
-struct CompareOptions {
-    std::int32_t submittedAsChecked = 0;  // 1: a VELLUM "S" cell counts as checked
-    std::int32_t hasDeleteColumn = 0;     // set by the header analysis
-    std::int32_t layout = 0;              // 8: header names "Country name,"; else 7
-};
 
 // One input file of a comparison.  The name is UTF-8 and is what messages
 // call the file; the engine opens it by that name, unless the caller hands
 // over a stream it already has open (standard input), which is read as it is
-// and not closed.
+// and not closed.  No input needs to be seekable: pipes work.
 struct ComparisonInput {
     ComparisonInput(std::string fileName) : name(std::move(fileName)) {}  // NOLINT: implicit on purpose
     ComparisonInput(std::string fileName, std::FILE* open) : name(std::move(fileName)), stream(open) {}
@@ -49,8 +42,8 @@ enum class RunStatus {
     Completed,      // the report rows are in the sink
     HtmlNotOpened,  // the HTML file could not be opened; sink untouched
     CsvNotOpened,   // the CSV file could not be opened; sink untouched
-    HtmlNotRead,    // a read error in the HTML file; sink untouched
-    CsvNotRead,     // a read error in the CSV file; sink untouched
+    HtmlNotRead,    // a read error in the HTML file; sink and options untouched
+    CsvNotRead,     // a read error in the CSV file; sink and options untouched
 };
 
 struct RunOutcome {
@@ -62,7 +55,9 @@ struct RunOutcome {
     std::size_t problemNotes = 0;    // notes other than the column header lines
 };
 
-// Runs one whole comparison.  Each run starts from the compiled column-name
+// Runs one whole comparison.  A read error in either file ends it like a
+// file that cannot be opened ("ERROR:  Could not read HTML file <name>."):
+// nothing made of part of a file is shown.  Each run starts from the compiled column-name
 // tables and with options.hasDeleteColumn cleared, so the report of a listing
 // never depends on what was compared before it; options.layout and
 // options.hasDeleteColumn are left as the header analysis set them.

@@ -1,12 +1,15 @@
 // report_sink.h - where a finished comparison puts its rows.
 //
 // The engine knows nothing of windows or terminals.  A comparison run ends by
-// emptying its sink and appending the report rows to it, one at a time, in
-// display order.  The main window's result list, the command-line front end
-// and the tests each provide a sink of their own.
+// emptying its sink and appending the report rows to it in display order.
+// The main window's result list, the command-line front end and the tests
+// each provide a sink of their own; CollectingSink keeps the rows as strings.
 #pragma once
 
+#include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class ReportSink {
 public:
@@ -18,4 +21,30 @@ public:
     // Appends one row at the end.  The row is single-byte text without a line
     // end; it may be empty (the separator rows between report groups).
     virtual void Append(std::string_view row) = 0;
+
+    // Appends a run of rows, each followed by one line feed ("row\n\nrow\n"
+    // is a row, an empty row and a row).  The engine hands its report out
+    // this way, in large blocks; a sink that writes a stream may write the
+    // block as it is, with no copy per row.  Report rows never hold a line
+    // feed.  By default each row goes to Append.
+    virtual void AppendRows(std::string_view rows)
+    {
+        while (!rows.empty()) {
+            const void* end = std::memchr(rows.data(), '\n', rows.size());
+            const std::size_t length =
+                end ? static_cast<std::size_t>(static_cast<const char*>(end) - rows.data())
+                    : rows.size();
+            Append(rows.substr(0, length));
+            rows.remove_prefix(end ? length + 1 : length);
+        }
+    }
+};
+
+// Keeps every row as a string, in order.
+class CollectingSink : public ReportSink {
+public:
+    void Clear() override { rows.clear(); }
+    void Append(std::string_view row) override { rows.emplace_back(row); }
+
+    std::vector<std::string> rows;
 };

@@ -23,14 +23,6 @@ void Require(bool condition)
         std::abort();
 }
 
-class Rows : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    std::vector<std::string> rows;
-};
-
 // A private folder for the two files, made once per process.
 const std::string& WorkFolder()
 {
@@ -70,13 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CompareOptions options;
     options.submittedAsChecked = static_cast<std::int32_t>(size & 1);
-    Rows first;
+    CollectingSink first;
     const RunOutcome outcome = RunComparison(pagePath, listingPath, options, first);
     Require(outcome.status == RunStatus::Completed);
     Require(outcome.mismatchLines == MismatchRows(first.rows));
     Require(!first.rows.empty() && first.rows.back().empty());
 
-    Rows second;
+    CollectingSink second;
     RunComparison(pagePath, listingPath, options, second);
     Require(second.rows == first.rows);
     return 0;

@@ -19,7 +19,8 @@ void Require(bool condition)
 }
 
 // Checks order and the AA-tree levels below node; returns the subtree size.
-std::size_t CheckSubtree(const EntityRecord* node, const std::string* low, const std::string* high)
+std::size_t CheckSubtree(const EntityRecord* node, const std::string_view* low,
+                         const std::string_view* high)
 {
     if (!node)
         return 0;
@@ -40,8 +41,8 @@ std::size_t CheckSubtree(const EntityRecord* node, const std::string* low, const
     if (node->level > 0)
         Require(node->left && node->right);
 
-    return 1 + CheckSubtree(node->left.get(), low, &node->key) +
-           CheckSubtree(node->right.get(), &node->key, high);
+    return 1 + CheckSubtree(node->left, low, &node->key) +
+           CheckSubtree(node->right, &node->key, high);
 }
 
 }  // namespace
@@ -50,6 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     MemoryStream page(data, size);
     const EntityIndex index = ReadLotwMatrix(page.get());
-    CheckSubtree(index.root.get(), nullptr, nullptr);
+    CheckSubtree(index.Root(), nullptr, nullptr);
     return 0;
 }

@@ -37,7 +37,7 @@ int CheckAaTree(const EntityRecord* node)
     if (node->level == 0) {
         EXPECT_FALSE(node->left) << node->key;
     }
-    return 1 + CheckAaTree(node->left.get()) + CheckAaTree(node->right.get());
+    return 1 + CheckAaTree(node->left) + CheckAaTree(node->right);
 }
 
 }  // namespace
@@ -71,13 +71,60 @@ TEST(EntityIndex, AscendingDescendingAndMixedInsertsStayBalanced)
             const int n = order == 0 ? i : order == 1 ? count - 1 - i : scrambled;
             EntityIndexInsert(index, Format("K%05d", n), "name", Flags(' '));
         }
-        EXPECT_EQ(CheckAaTree(index.root.get()), count);
+        EXPECT_EQ(CheckAaTree(index.Root()), count);
         // An AA tree of n records has level at most log2(n).
-        EXPECT_LE(index.root->level, 12);
+        EXPECT_LE(index.Root()->level, 12);
         for (int i = 0; i < count; ++i) {
             const EntityRecord* record = EntityIndexFind(index, Format("K%05d", i));
             ASSERT_NE(record, nullptr);
             EXPECT_EQ(record->key, Format("K%05d", i));
         }
     }
+}
+
+TEST(EntityIndex, RecordsLinkToTheNextKeyAndACursorFindsWhatTheTreeFinds)
+{
+    const int count = 1024;  // a power of two: the scrambled order is a permutation
+    for (int order = 0; order < 3; ++order) {
+        EntityIndex index;
+        for (int i = 0; i < count; ++i) {
+            const int scrambled = static_cast<int>((static_cast<unsigned>(i) * 2654435761u) % count);
+            const int n = order == 0 ? i : order == 1 ? count - 1 - i : scrambled;
+            // Even numbers only, each filed twice: the first record stays.
+            EntityIndexInsert(index, Format("K%05d", 2 * n), "first", Flags('X'));
+            EntityIndexInsert(index, Format("K%05d", 2 * n), "second", Flags(' '));
+        }
+        const EntityRecord* record = EntityIndexFind(index, "K00000");
+        for (int i = 0; i < count; ++i, record = record->next) {
+            ASSERT_NE(record, nullptr);
+            EXPECT_EQ(record->key, Format("K%05d", 2 * i)) << order;
+        }
+        EXPECT_EQ(record, nullptr);
+
+        // In order, out of order, repeated, and keys the index lacks.
+        EntityCursor cursor(index);
+        for (int i : {0, 1, 2, 4, 4, 5, 6, 100, 8, 10, 2046, 2047, 2048, 0}) {
+            const std::string key = Format("K%05d", i);
+            EXPECT_EQ(cursor.Find(key), EntityIndexFind(index, key)) << key;
+            if (const EntityRecord* found = cursor.Find(key)) {
+                EXPECT_EQ(found->name, "first");
+            }
+        }
+    }
+}
+
+TEST(EntityIndex, AMovedIndexTakesMoreRecords)
+{
+    EntityIndex first;
+    EntityIndexInsert(first, "A", "a", Flags(' '));
+    EntityIndexInsert(first, "B", "b", Flags(' '));
+    EntityIndex moved(std::move(first));
+    EntityIndexInsert(moved, "C", "c", Flags('X'));
+    EntityIndex assigned;
+    assigned = std::move(moved);
+    for (int i = 0; i < 100; ++i)
+        EntityIndexInsert(assigned, Format("D%03d", i), "d", Flags(' '));
+    EXPECT_EQ(CheckAaTree(assigned.Root()), 103);
+    ASSERT_NE(EntityIndexFind(assigned, "C"), nullptr);
+    EXPECT_EQ(EntityIndexFind(assigned, "C")->name, "c");
 }

@@ -16,7 +16,7 @@ struct Analysed {
     AwardColumnNames names;
     ReportLists lists;
 
-    const Strings& Notes() const { return lists.Group(NotesGroup); }
+    Strings Notes() const { return lists.Lines(NotesGroup); }
     const Map& ColumnMap() const { return analysis.columns->map; }
 };
 

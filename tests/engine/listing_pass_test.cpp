@@ -35,9 +35,9 @@ struct Pass {
     ReportLists lists;
     CompareOptions options;
 
-    const Strings& Notes() const { return lists.Group(NotesGroup); }
-    const Strings& Mismatches() const { return lists.Group(MismatchGroup); }
-    const Strings& Summary() const { return lists.Group(SummaryGroup); }
+    Strings Notes() const { return lists.Lines(NotesGroup); }
+    Strings Mismatches() const { return lists.Lines(MismatchGroup); }
+    Strings Summary() const { return lists.Lines(SummaryGroup); }
 };
 
 Pass RunPass(const std::string& listing, int submittedAsChecked = 0)
@@ -205,4 +205,27 @@ TEST(ReportLists, ShowAllGivesNotesMismatchesSummaryEachClosedByAnEmptyRow)
     ReportShowAll(lists, sink);
     EXPECT_EQ(sink.rows, (Strings{"note", "", "", "a", "b", "c", "", "sum", ""}));
     EXPECT_EQ(ReportShowGroup(lists, MismatchGroup, sink), 3u);
+}
+
+TEST(ReportLists, LinesOfAnyLengthStayWholeAcrossBlocks)
+{
+    // Enough lines to fill blocks of every size, one longer than a block,
+    // and empty lines between: each comes back whole and in order, and the
+    // sink is handed whole lines only.
+    ReportLists lists;
+    Strings added;
+    for (int i = 0; i < 40000; ++i) {
+        std::string line = i % 1000 == 0 ? std::string() : std::string(i % 97 + 1, 'a' + i % 26);
+        if (i == 20000)
+            line.assign(std::size_t{3} << 20, 'L');
+        ReportAdd(lists, MismatchGroup, line);
+        added.push_back(std::move(line));
+    }
+    EXPECT_EQ(lists.LineCount(MismatchGroup), added.size());
+    EXPECT_EQ(lists.Lines(MismatchGroup), added);
+
+    RowSink sink;
+    ReportShowAll(lists, sink);
+    added.emplace_back();
+    EXPECT_EQ(sink.rows, added);
 }

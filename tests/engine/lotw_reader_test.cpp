@@ -32,9 +32,9 @@ std::vector<std::string> Keys(const EntityRecord* node)
 {
     if (!node)
         return {};
-    std::vector<std::string> keys = Keys(node->left.get());
-    keys.push_back(node->key);
-    for (std::string& key : Keys(node->right.get()))
+    std::vector<std::string> keys = Keys(node->left);
+    keys.emplace_back(node->key);
+    for (std::string& key : Keys(node->right))
         keys.push_back(std::move(key));
     return keys;
 }
@@ -53,7 +53,7 @@ TEST(LotwReader, FilesRowsUnderTranslatedNameOrRowPrefix)
 {
     const EntityIndex index = Read("<table>\n" + kFirstRow + Row("G", "ENGLAND", {}) +
                                    Row("JA", "JAPAN", {}) + "</table>\n");
-    EXPECT_EQ(Keys(index.root.get()), (Strings{"A1", "G", "JA"}));
+    EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "G", "JA"}));
     EXPECT_EQ(EntityIndexFind(index, "G")->name, "ENGLAND");
 }
 
@@ -78,28 +78,39 @@ TEST(LotwReader, FirstRowUnderAKeyWins)
     EXPECT_EQ(EntityIndexFind(index, "GX"), nullptr);
 }
 
+TEST(LotwReader, LongKeysSharingTheirFirstEightBytesAreFiledInOrder)
+{
+    const EntityIndex index =
+        Read(kFirstRow + Row("ABCDEFGHZ", "Z", {"X"}) + Row("ABCDEFGHA", "A", {"X"}) +
+             Row("ABCDEFGH", "H", {}) + Row("ABCDEFGHA", "A2", {}) + Row("ABCDEFGHAA", "AA", {}));
+    EXPECT_EQ(Keys(index.Root()),
+              (Strings{"A1", "ABCDEFGH", "ABCDEFGHA", "ABCDEFGHAA", "ABCDEFGHZ"}));
+    EXPECT_EQ(EntityIndexFind(index, "ABCDEFGHA")->name, "A");  // the first row stays
+    EXPECT_EQ(CreditOf(index, "ABCDEFGHA"), "X" + std::string(17, ' '));
+}
+
 TEST(LotwReader, TableStartsAtAbuAilAndEndsAtItsClosingTag)
 {
     // A closing tag before the first entity row belongs to another table.
     EntityIndex index = Read("<table><tr><td>menu</td></tr></table>\n<table>\n" + kFirstRow +
                              Row("G", "ENGLAND", {}) + "</table>\n" + Row("JA", "JAPAN", {}));
-    EXPECT_EQ(Keys(index.root.get()), (Strings{"A1", "G"}));
+    EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "G"}));
 
     index = Read(kFirstRow + "</tbody>\n" + Row("G", "ENGLAND", {}));
-    EXPECT_EQ(Keys(index.root.get()), Strings{"A1"});
+    EXPECT_EQ(Keys(index.Root()), Strings{"A1"});
 
     index = Read(kFirstRow + "</TABLE>\n" + Row("G", "ENGLAND", {}));
-    EXPECT_EQ(Keys(index.root.get()), Strings{"A1"});
+    EXPECT_EQ(Keys(index.Root()), Strings{"A1"});
 
     index = Read(kFirstRow + Row("G", "ENGLAND", {}));  // no end marker
-    EXPECT_EQ(Keys(index.root.get()), (Strings{"A1", "G"}));
+    EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "G"}));
 
     index = Read(Row("G", "ENGLAND", {}) + "</table>\n");  // no ABU AIL
-    EXPECT_EQ(index.root, nullptr);
+    EXPECT_EQ(index.Root(), nullptr);
 
     // Blank lines (CR or LF first) are skipped anywhere.
     index = Read(kFirstRow + "\r\n\n" + Row("G", "ENGLAND", {}) + "</table>\n");
-    EXPECT_EQ(Keys(index.root.get()), (Strings{"A1", "G"}));
+    EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "G"}));
 }
 
 TEST(LotwReader, AShortRowAbandonsTheWholeRead)
@@ -107,11 +118,11 @@ TEST(LotwReader, AShortRowAbandonsTheWholeRead)
     std::string lastCellMissing = Row("G", "ENGLAND", {});
     lastCellMissing.erase(lastCellMissing.rfind("<td>"));
     lastCellMissing += "\n";
-    EXPECT_EQ(Read(kFirstRow + lastCellMissing + Row("JA", "JAPAN", {})).root, nullptr);
+    EXPECT_EQ(Read(kFirstRow + lastCellMissing + Row("JA", "JAPAN", {})).Root(), nullptr);
 
-    EXPECT_EQ(Read(kFirstRow + "   \n" + Row("JA", "JAPAN", {})).root, nullptr);
-    EXPECT_EQ(Read(kFirstRow + "</tr>\n").root, nullptr);
-    EXPECT_EQ(Read(kFirstRow + "<tr><td>G</td>\n<td>ENGLAND</td></tr>\n").root, nullptr);
+    EXPECT_EQ(Read(kFirstRow + "   \n" + Row("JA", "JAPAN", {})).Root(), nullptr);
+    EXPECT_EQ(Read(kFirstRow + "</tr>\n").Root(), nullptr);
+    EXPECT_EQ(Read(kFirstRow + "<tr><td>G</td>\n<td>ENGLAND</td></tr>\n").Root(), nullptr);
 }
 
 TEST(LotwReader, EmptyCellElementShiftsTheRestOfTheRow)
@@ -129,7 +140,7 @@ TEST(LotwReader, LfAndCrLfPagesGiveTheSameIndex)
         File page(std::fopen(Fixture(name).c_str(), "r"));
         ASSERT_TRUE(page) << name;
         const EntityIndex index = ReadLotwMatrix(page.get());
-        EXPECT_EQ(Keys(index.root.get()), (Strings{"A1", "DL", "G", "GM", "JA", "K"})) << name;
+        EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "DL", "G", "GM", "JA", "K"})) << name;
         //                                 M P C R I S 1 8 6 4 3 2 1 1 1 1 6 2
         EXPECT_EQ(CreditOf(index, "G"), "XXX   XX          ") << name;
         EXPECT_EQ(CreditOf(index, "K"), "XX         X      ") << name;

@@ -16,19 +16,18 @@ using File = StdioFile;
 // A readable stream holding exactly these bytes (no line-end conversion).
 File StreamOf(std::string_view bytes);
 
+// A readable stream that gives the first goodBytes of these bytes and then a
+// read error, as a failing disk or network share does.  Null where the C
+// library cannot make such a stream (only glibc can).
+File FailingStreamOf(std::string_view bytes, std::size_t goodBytes);
+
 // Path of a file in tests/engine/fixtures.
 std::string Fixture(const char* name);
 
 // Path of a file in this test tree's scratch folder, removed first.
 std::string ScratchPath(const std::string& name);
 
-class RowSink : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    std::vector<std::string> rows;
-};
+using RowSink = CollectingSink;
 
 // Runs RunComparison on two fixture files and returns the rows shown.
 std::vector<std::string> CompareFixtures(const char* html, const char* csv,

@@ -76,3 +76,40 @@ TEST(LineReader, AZeroByteEndsThePiece)
     EXPECT_EQ(WithoutLineEnd("row\n"), "row");
     EXPECT_EQ(WithoutLineEnd("row"), "row");
 }
+
+TEST(LineReader, CarriageReturnsAloneEndLinesWhenTheFirstPieceHasNoLineFeed)
+{
+    // Read as the LF twin: every CR, and any later LF, ends a line.
+    EXPECT_EQ(Lines("a\rb\r\rc\re"), (Strings{"a\n", "b\n", "c\n", "e"}));
+    const std::string longLine(2100, 'y');
+    EXPECT_EQ(Lines("a\r" + longLine + "\r\nc"),
+              (Strings{"a\n", longLine.substr(0, 2047), longLine.substr(2047) + "\n", "c"}));
+    // A line feed among the first 2047 bytes: CRs are plain bytes, as ever.
+    EXPECT_EQ(Lines("a\rb\nc\rd"), (Strings{"a\rb\n", "c\rd"}));
+    // The test looks at the first 2047 bytes only.
+    const std::string head(2047, 'h');
+    EXPECT_EQ(Lines(head + "\ra\rb"), Strings{head});  // the rest begins with CR: blank
+    const std::string shortHead(2046, 'h');
+    EXPECT_EQ(Lines(shortHead + "\ra\rb"), (Strings{shortHead + "\n", "a\n", "b"}));
+}
+
+TEST(LineReader, AReadErrorIsNotTheEndOfTheStream)
+{
+    const std::string text = std::string(300000, 'x') + "\n";
+    File stream = FailingStreamOf(text, 200000);
+    if (!stream)
+        GTEST_SKIP() << "no fault-injecting stream on this system";
+    LineReader reader(stream.get());
+    std::string_view line;
+    std::size_t pieces = 0;
+    while (reader.Next(line))
+        ++pieces;
+    EXPECT_TRUE(reader.Failed());
+    EXPECT_LT(pieces, 200000u / LineReader::kPieceLimit + 2);
+
+    File whole = StreamOf(text);
+    LineReader sound(whole.get());
+    while (sound.Next(line)) {
+    }
+    EXPECT_FALSE(sound.Failed());
+}

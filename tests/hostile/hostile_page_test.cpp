@@ -52,6 +52,56 @@ TEST(HostilePage, CarriageReturnLineEndsChangeNothing)
     EXPECT_EQ(CompareBytes(Joined(SoundPageLines(), "\r\n"), SoundListing()).rows, SoundReport());
 }
 
+TEST(HostilePage, CarriageReturnsAloneReadAsLineFeeds)
+{
+    // Every row would otherwise be read in 2047-byte pieces (and a "/D," in
+    // the swallowed text could pass for a delete column).
+    EXPECT_EQ(CompareBytes(Joined(SoundPageLines(), "\r"), SoundListing()).rows, SoundReport());
+    std::vector<std::string> listing = SoundListingRows();
+    listing.insert(listing.begin(), SoundListingHeader());
+    EXPECT_EQ(CompareBytes(Joined(SoundPageLines(), "\r"), Joined(listing, "\r")).rows,
+              SoundReport());
+}
+
+TEST(HostilePage, RowsWithMoreCellsThanTheLayoutAreNotedFirst)
+{
+    const std::string note =
+        "ERROR: The LoTW Award Credit Matrix rows have more columns than the 16 read (MIX, PHO, "
+        "CW, RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2); LoTW may have changed the "
+        "page, and the report may be wrong.";
+    Rows expected = SoundReport();
+    expected.insert(expected.begin(), note);
+
+    // A seventeenth credit cell after the sixteen, as a new band would add;
+    // cells opened with attributes, in capitals or with a tab count too.
+    const std::string seventeen = "X X   X          ";
+    for (const std::string& extraCell :
+         {std::string("<td>X</td>"), std::string("<TD class=\"credit\">X</TD>"),
+          std::string("<td\tid=c>X</td>")}) {
+        std::vector<std::string> lines = SoundPageLines();
+        lines[4].insert(lines[4].rfind("</tr>"), extraCell);
+        const Comparison result = CompareBytes(Joined(lines, "\n"), SoundListing());
+        EXPECT_EQ(result.rows, expected) << extraCell;
+        EXPECT_EQ(result.outcome.problemNotes, 2u);
+    }
+    std::vector<std::string> lines = SoundPageLines();
+    lines[4] = PageRow({"G", "ENGLAND", seventeen});
+    EXPECT_EQ(CompareBytes(Joined(lines, "\n"), SoundListing()).rows, expected);
+
+    // Tokens that only begin with "td" open no cell.
+    lines = SoundPageLines();
+    lines[4].insert(lines[4].rfind("</tr>"), "<tdata>X</tdata>");
+    EXPECT_EQ(CompareBytes(Joined(lines, "\n"), SoundListing()).rows, SoundReport());
+
+    // A row that abandons the read still empties the index, with its note.
+    lines = SoundPageLines();
+    lines[4] = PageRow({"G", "ENGLAND", seventeen});
+    lines[5] = "<tr><td>DL</td></tr>";
+    Rows broken = NoMatrixReport(kBrokenRowNote);
+    broken.insert(broken.begin(), note);
+    EXPECT_EQ(CompareBytes(Joined(lines, "\n"), SoundListing()).rows, broken);
+}
+
 TEST(HostilePage, Utf16PageIsNamedAsSuch)
 {
     const std::string page = Utf16LittleEndian(Joined(SoundPageLines(), "\r\n"));

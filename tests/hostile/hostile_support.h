@@ -17,13 +17,7 @@
 
 using Rows = std::vector<std::string>;
 
-class RowSink : public ReportSink {
-public:
-    void Clear() override { rows.clear(); }
-    void Append(std::string_view row) override { rows.emplace_back(row); }
-
-    Rows rows;
-};
+using RowSink = CollectingSink;
 
 struct Comparison {
     RunOutcome outcome;

@@ -125,6 +125,10 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
     } else {
         options.layout = 7;
     }
+    // A plain substring test, not a field match: that is how listings have
+    // always been read, so a header field ending in a capital D (a column
+    // named "CARD") also means a delete column.  Matching whole fields would
+    // read such saved listings differently from every earlier report.
     if (Contains(header, "D,") || Contains(header, "Del,"))
         options.hasDeleteColumn = 1;
 

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "award_columns.h"
-#include "compare.h"
+#include "compare_options.h"
 #include "report_lists.h"
 #include "tokenizer.h"
 

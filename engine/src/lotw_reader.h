@@ -10,6 +10,10 @@
 // 60 m column; those flags stay ' ').  A cell gives credit when its text
 // begins with 'X'.
 //
+// The cells of a row are counted too: a row of more than the layout's 19
+// cells is noted (LotwPageRead::moreColumns), since the credits read may then
+// belong to other columns.
+//
 // A row with too few tokens (a row broken over two lines, a cell without
 // text at the end of a row, a truncated file) means the layout is not the
 // expected one: the whole read is abandoned and the index comes back empty,
@@ -20,6 +24,7 @@
 #include <cstdio>
 
 #include "entity_index.h"
+#include "line_reader.h"
 
 // Why an index came back empty, for the note that tells the user.
 enum class LotwPageStatus {
@@ -28,6 +33,21 @@ enum class LotwPageStatus {
     BrokenRow,  // a row was short of tokens and the read abandoned
 };
 
-// Reads the open stream up to the end of the entity table or of the file.
-// Does not close the stream.  status, when given, says how the read ended.
-EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageStatus* status = nullptr);
+// How the read went, for the notes that tell the user.
+struct LotwPageRead {
+    LotwPageStatus status = LotwPageStatus::Read;
+    // Some entity row read holds more cells than the 19 of the known layout
+    // (prefix, entity, credit count, 16 credits): LoTW may have added a
+    // column, and the credits read may belong to other columns.  Cells are
+    // counted by the tokens that open them: "td" in any case, alone or
+    // followed by a blank or a tab and attributes.
+    bool moreColumns = false;
+};
+
+// Reads the page up to the end of the entity table or of the file.  A read
+// error ends the read like the end of the file; the caller asks the reader
+// whether it failed.  read, when given, says how the read went.
+EntityIndex ReadLotwMatrix(LineReader& page, LotwPageRead* read = nullptr);
+
+// The same on an open stream, which is not closed.
+EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageRead* read = nullptr);

@@ -1,6 +1,8 @@
 #include "award_columns.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -117,14 +119,38 @@ constexpr PrefixPair kPrefixAliases[] = {
     {"ZK1/S", "E5/S"},
 };
 
+// Where the entries beginning with each byte lie in a table sorted by its
+// searched column: entries [first[b], first[b + 1]) begin with byte b.  A
+// search then compares only the few entries that share the query's first
+// byte (most queries, like most made-up prefixes, share it with none).
+template <std::size_t N>
+struct FirstByteRanges {
+    explicit FirstByteRanges(const PrefixPair (&table)[N])
+    {
+        std::size_t entry = 0;
+        for (std::size_t byte = 0; byte < 256; ++byte) {
+            first[byte] = static_cast<std::uint16_t>(entry);
+            while (entry < N && static_cast<unsigned char>(table[entry].searched.front()) == byte)
+                ++entry;
+        }
+        first[256] = static_cast<std::uint16_t>(N);
+    }
+
+    std::array<std::uint16_t, 257> first{};
+};
+
 // Binary search over a table sorted by its searched column; nullptr when the
 // query is not in it.  string_view compares chars as unsigned bytes, the
 // order the tables are sorted in.
 template <std::size_t N>
-const PrefixPair* Find(const PrefixPair (&table)[N], std::string_view query)
+const PrefixPair* Find(const PrefixPair (&table)[N], const FirstByteRanges<N>& ranges,
+                       std::string_view query)
 {
-    std::size_t low = 0;
-    std::size_t high = N;  // one past the last candidate
+    if (query.empty())
+        return nullptr;  // no entry is empty
+    const auto byte = static_cast<unsigned char>(query.front());
+    std::size_t low = ranges.first[byte];
+    std::size_t high = ranges.first[byte + 1];  // one past the last candidate
     while (low < high) {
         const std::size_t mid = low + (high - low) / 2;
         const int order = query.compare(table[mid].searched);
@@ -162,12 +188,14 @@ bool AwardColumnNames::IsNumeric(int column) const
 // The (name, fallback) order mirrors how a page row reads; tests pin it.
 std::string_view LotwNameToKey(std::string_view entityName, std::string_view fallbackPrefix)
 {
-    const PrefixPair* pair = Find(kLotwEntityPrefixes, entityName);
+    static const FirstByteRanges<std::size(kLotwEntityPrefixes)> ranges(kLotwEntityPrefixes);
+    const PrefixPair* pair = Find(kLotwEntityPrefixes, ranges, entityName);
     return pair ? pair->result : fallbackPrefix;
 }
 
 std::string_view ListingPrefixToKey(std::string_view prefix)
 {
-    const PrefixPair* pair = Find(kPrefixAliases, prefix);
+    static const FirstByteRanges<std::size(kPrefixAliases)> ranges(kPrefixAliases);
+    const PrefixPair* pair = Find(kPrefixAliases, ranges, prefix);
     return pair ? pair->result : prefix;
 }

@@ -22,8 +22,9 @@
 #include <cstdio>
 
 #include "award_columns.h"
-#include "compare.h"
+#include "compare_options.h"
 #include "entity_index.h"
+#include "line_reader.h"
 #include "report_lists.h"
 
 struct ListingPassResult {
@@ -31,7 +32,12 @@ struct ListingPassResult {
     std::size_t headerNotes = 0;  // notes the header analysis added (its lines and the empty line)
 };
 
-// Reads the open stream to its end (or until the header analysis stops the
-// pass).  Does not close the stream.
+// Reads the listing to its end (or until the header analysis stops the
+// pass).  A read error ends the pass like the end of the file; the caller
+// asks the reader whether it failed.
+ListingPassResult CompareListing(LineReader& listing, ReportLists& lists, const EntityIndex& index,
+                                 CompareOptions& options, AwardColumnNames& names);
+
+// The same on an open stream, which is not closed.
 ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
                                  CompareOptions& options, AwardColumnNames& names);

@@ -1,6 +1,8 @@
 #include "listing_pass.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "format.h"
@@ -46,20 +48,40 @@ public:
                 const AwardColumnNames& names, const ListingColumns& columns)
         : lists_(lists), index_(index), options_(options), names_(names), columns_(columns)
     {
+        for (int column = 0; column < kAwardColumnCount; ++column)
+            numeric_[column] = names.IsNumeric(column);
+        checked_['*'] = true;
+        checked_['S'] = options.submittedAsChecked != 0;
     }
 
     void CompareRow(std::string_view line);
     void WriteSummary();
 
 private:
+    // Counts a cell; a disagreement goes to AddMismatch.  Whether the
+    // logbook counts a cell as checked depends on its first byte alone,
+    // looked up in a table made once per pass.
     void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
+                     std::string_view cell)
+    {
+        const bool logbookChecked = checked_[static_cast<unsigned char>(cell.front())];
+        const bool lotwCredit = record.credit[column] == 'X';
+        if (lotwCredit && logbookChecked)
+            ++matches_[column];
+        else if (lotwCredit || logbookChecked)
+            AddMismatch(entity, record, column, cell);
+    }
+
+    void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
                      std::string_view cell);
 
     ReportLists& lists_;
-    const EntityIndex& index_;
+    EntityCursor index_;  // the listing asks for its prefixes mostly in key order
     const CompareOptions& options_;
     const AwardColumnNames& names_;
     const ListingColumns& columns_;
+    std::array<bool, kAwardColumnCount> numeric_{};  // names_.IsNumeric, once per pass
+    std::array<bool, 256> checked_{};  // by a cell's first byte: the logbook counts it checked
     std::array<long long, kAwardColumnCount> matches_{};
     std::array<long long, kAwardColumnCount> mismatches_{};
 };
@@ -75,7 +97,7 @@ void ListingPass::CompareRow(std::string_view line)
         return;
     }
 
-    const EntityRecord* record = EntityIndexFind(index_, ListingPrefixToKey(entity.prefix));
+    const EntityRecord* record = index_.Find(ListingPrefixToKey(entity.prefix));
     if (!record) {
         ReportAdd(lists_, NotesGroup,
                   Format("Couldn't find LoTW match for %.*s: %.*s in VELLUM", Length(entity.prefix),
@@ -99,37 +121,72 @@ void ListingPass::CompareRow(std::string_view line)
     }
 }
 
-void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
+// printf's "%*.*s" and "%-*.*s" with the whole text: the text, and blanks
+// before or after it up to width.
+char* PutRight(char* out, std::string_view text, std::size_t width)
+{
+    if (text.size() < width) {
+        std::memset(out, ' ', width - text.size());
+        out += width - text.size();
+    }
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+char* PutLeft(char* out, std::string_view text, std::size_t width)
+{
+    std::memcpy(out, text.data(), text.size());
+    out += text.size();
+    if (text.size() < width) {
+        std::memset(out, ' ', width - text.size());
+        out += width - text.size();
+    }
+    return out;
+}
+
+char* Put(char* out, std::string_view text)
+{
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+void ListingPass::AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
                               std::string_view cell)
 {
+    // The cell's first byte as VELLUM shows it: a middle dot (an empty cell)
+    // shows as a blank, also when a listing re-saved as UTF-8 writes it as
+    // C2 B7.
     char status = cell.front();
-    // A listing re-saved as UTF-8 writes the middle dot as C2 B7.
     if (static_cast<unsigned char>(status) == kMiddleDot ||
         (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
          static_cast<unsigned char>(cell[1]) == kMiddleDot))
         status = ' ';
-    const bool lotwCredit = record.credit[column] == 'X';
-    const bool logbookChecked = status == '*' || (status == 'S' && options_.submittedAsChecked);
-
-    if (lotwCredit && logbookChecked) {
-        ++matches_[column];
-        return;
-    }
-    if (!lotwCredit && !logbookChecked)
-        return;
-
-    // The column is named by its band name under either naming.  Column part
-    // and entity part in one formatting pass: a report may hold a MISMATCH
-    // line for every twentieth cell of the listing.
+    // The line is that of the printf formats
+    //   "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]" (band)
+    //   "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"  (other)
+    // composed by hand in place: a report may hold a MISMATCH line for every
+    // twentieth cell of the listing, and printf would be most of its cost.
+    // The column is named by its band name under either naming.
     const std::string_view band = names_.Band(column);
-    const char* format =
-        names_.IsNumeric(column)
-            ? "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"
-            : "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]";
-    ReportAdd(lists_, MismatchGroup,
-              Format(format, Length(band), band.data(), Length(entity.prefix),
-                     entity.prefix.data(), Length(entity.name), entity.name.data(),
-                     record.credit[column], status));
+    const bool numeric = numeric_[column];
+    const std::size_t bandWidth = numeric ? 3 : 4;
+    const std::size_t length = 11 + std::max(band.size(), bandWidth) + (numeric ? 1 : 0) + 2 +
+                               std::max(entity.prefix.size(), std::size_t{5}) + 2 +
+                               std::max(entity.name.size(), std::size_t{28}) + 9 + 1 + 13 + 1 + 1;
+    char* out = lists_.AddRoom(MismatchGroup, length);
+    out = Put(out, "MISMATCH - ");
+    out = PutRight(out, band, bandWidth);
+    if (numeric)
+        *out++ = 'M';
+    out = Put(out, ": ");
+    out = PutRight(out, entity.prefix, 5);
+    out = Put(out, ": ");
+    out = PutLeft(out, entity.name, 28);
+    out = Put(out, "  LoTW: [");
+    *out++ = record.credit[column];
+    out = Put(out, "]   VELLUM: [");
+    *out++ = status;
+    *out = ']';
     ++mismatches_[column];
 }
 
@@ -148,7 +205,7 @@ void ListingPass::WriteSummary()
         AppendFormat(line, ":  %3lld matches", matches);
         if (mismatches != 0)
             AppendFormat(line, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
-        ReportAdd(lists_, SummaryGroup, std::move(line));
+        ReportAdd(lists_, SummaryGroup, line);
     }
 }
 
@@ -157,8 +214,14 @@ void ListingPass::WriteSummary()
 ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
                                  CompareOptions& options, AwardColumnNames& names)
 {
-    ListingPassResult result;
     LineReader reader(listing);
+    return CompareListing(reader, lists, index, options, names);
+}
+
+ListingPassResult CompareListing(LineReader& reader, ReportLists& lists, const EntityIndex& index,
+                                 CompareOptions& options, AwardColumnNames& names)
+{
+    ListingPassResult result;
     std::string_view line;
     if (!reader.Next(line)) {
         // Not even a header: nothing here is a VELLUM listing.

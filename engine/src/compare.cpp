@@ -1,0 +1,140 @@
+#include "compare.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "award_columns.h"
+#include "file_open.h"
+#include "entity_index.h"
+#include "format.h"
+#include "line_reader.h"
+#include "listing_pass.h"
+#include "lotw_reader.h"
+#include "report_lists.h"
+#include "stdio_file.h"
+
+namespace {
+
+struct InputFile {
+    StdioFile owned;                    // the stream the engine opened, if it did
+    std::optional<LineReader> reader;   // none when the file could not be opened
+    bool utf16 = false;                 // begins with a UTF-16 byte-order mark
+};
+
+// Opens an input and reads its first block.  A folder opens on some systems
+// but cannot be read: it counts as not opened.  The files are read as bytes
+// on every system, so that a Ctrl-Z (which the Windows C runtime's text mode
+// takes for the end of the file) drops no rows, and the report is the same
+// under Windows and Linux; both readers take CR LF and LF line ends alike.
+// The first bytes are looked at where the reader holds them, never by
+// rewinding, so a pipe works as an input.
+InputFile OpenForReading(const ComparisonInput& source)
+{
+    InputFile input;
+    std::FILE* file = source.stream;
+    if (!file) {
+        input.owned = OpenFile(source.name, "rb");
+        file = input.owned.get();
+    }
+    if (!file)
+        return input;
+    input.reader.emplace(file);
+    const std::string_view head = input.reader->Head();
+    if (input.reader->Failed()) {
+        input.reader.reset();
+        input.owned.reset();
+        return input;
+    }
+    input.utf16 = head.size() >= 2 && ((head[0] == '\xFF' && head[1] == '\xFE') ||
+                                       (head[0] == '\xFE' && head[1] == '\xFF'));
+    return input;
+}
+
+// Starts the notes when the page's rows hold more cells than were read.
+const char* const kMoreColumnsNote =
+    "ERROR: The LoTW Award Credit Matrix rows have more columns than the 16 read (MIX, PHO, CW, "
+    "RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2); LoTW may have changed the page, and "
+    "the report may be wrong.";
+
+// Says why no LoTW credit could be read: without it every entity would show
+// as not found, with no hint at the cause.
+const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
+{
+    if (page.utf16)
+        return "ERROR: The HTML file is UTF-16 (Unicode) text; save the LoTW page again as ANSI "
+               "or UTF-8.";
+    if (status == LotwPageStatus::BrokenRow)
+        return "ERROR: The LoTW Award Credit Matrix in the HTML file has an incomplete row or a "
+               "row broken over two lines; no LoTW credits were read.";
+    return "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
+}
+
+}  // namespace
+
+RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
+                         CompareOptions& options, ReportSink& resultList)
+{
+    RunOutcome outcome;
+    // Both files are opened before anything changes, so a file that cannot
+    // be opened leaves the shown report and the options as they were.
+    InputFile page = OpenForReading(html);
+    if (!page.reader) {
+        outcome.status = RunStatus::HtmlNotOpened;
+        outcome.message = Format("ERROR:  Could not open HTML file %s.", html.name.c_str());
+        return outcome;
+    }
+    InputFile listing = OpenForReading(csv);
+    if (!listing.reader) {
+        outcome.status = RunStatus::CsvNotOpened;
+        outcome.message = Format("ERROR:  Could not open CSV file %s.", csv.name.c_str());
+        return outcome;
+    }
+
+    // A read error is not the end of a file: the run stops as if the file
+    // could not be opened, so that no report made of part of a file is shown.
+    LotwPageRead pageRead;
+    const EntityIndex index = ReadLotwMatrix(*page.reader, &pageRead);
+    if (page.reader->Failed()) {
+        outcome.status = RunStatus::HtmlNotRead;
+        outcome.message = Format("ERROR:  Could not read HTML file %s.", html.name.c_str());
+        return outcome;
+    }
+    page.reader.reset();
+    page.owned.reset();
+
+    ReportLists lists;
+    if (pageRead.moreColumns)
+        ReportAdd(lists, NotesGroup, kMoreColumnsNote);
+    if (!index.Root())
+        ReportAdd(lists, NotesGroup, EmptyIndexNote(page, pageRead.status));
+
+    // Every comparison starts from the compiled names and without a delete
+    // column, so no listing is read with what an earlier one set.  The pass
+    // works on a copy that replaces the caller's options only when the
+    // listing was read to its end.
+    AwardColumnNames names;
+    CompareOptions passOptions = options;
+    passOptions.hasDeleteColumn = 0;
+    const ListingPassResult pass = CompareListing(*listing.reader, lists, index, passOptions, names);
+    if (listing.reader->Failed()) {
+        outcome.status = RunStatus::CsvNotRead;
+        outcome.message = Format("ERROR:  Could not read CSV file %s.", csv.name.c_str());
+        return outcome;
+    }
+    listing.reader.reset();
+    listing.owned.reset();
+    options = passOptions;
+    if (!pass.headerUnderstood && listing.utf16)
+        ReportAdd(lists, NotesGroup,
+                  "ERROR: The CSV file is UTF-16 (Unicode) text; export the VELLUM listing again "
+                  "as ANSI text.");
+
+    outcome.headerUnderstood = pass.headerUnderstood;
+    outcome.lotwCreditsRead = index.Root() != nullptr;
+    outcome.mismatchLines = lists.LineCount(MismatchGroup);
+    outcome.problemNotes = lists.LineCount(NotesGroup) - pass.headerNotes;
+
+    resultList.Clear();
+    ReportShowAll(lists, resultList);
+    return outcome;
+}

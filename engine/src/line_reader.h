@@ -1,0 +1,64 @@
+// line_reader.h - reads a text stream the way both input files are read.
+//
+// Each piece handed out is what std::fgets into a 2048-byte buffer would
+// give: at most 2047 bytes, up to and including a line feed, so a longer line
+// comes back in pieces, each of which the readers handle as a line of its
+// own.  A piece that holds a zero byte ends at that byte.  Pieces whose first
+// byte is a carriage return or a line feed are blank and skipped, and so are
+// pieces of nothing but Ctrl-Z bytes (the end-of-file mark of old DOS tools).
+//
+// A file whose first 2047 bytes hold a carriage return and no line feed has
+// lines ended by CR alone (old Macintosh tools write them): it is read as if
+// every CR were a line feed, so it gives the pieces of its LF twin.  Any
+// other file is read as it is.
+//
+//     LineReader reader(stream);
+//     std::string_view line;
+//     while (reader.Next(line)) { ... }   // line keeps its line end
+//     if (reader.Failed()) ...            // a read error, not the end
+//
+// The stream is read in large blocks and never rewound or repositioned, so a
+// pipe reads like a file.  The returned view stays valid until the next call.
+// The stream is not closed.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+class LineReader {
+public:
+    static constexpr std::size_t kPieceLimit = 2047;  // fgets into 2048 bytes
+    static constexpr char kCtrlZ = '\x1A';
+
+    explicit LineReader(std::FILE* stream);
+
+    // The first bytes of the stream (up to kPieceLimit, fewer in a shorter
+    // file), before any piece is taken; empty when the first read failed.
+    std::string_view Head();
+
+    // The next non-blank piece; false at the end of the stream or on a read
+    // error.
+    bool Next(std::string_view& line);
+
+    // True once a read error has stopped the reading.
+    bool Failed() const { return failed_; }
+
+private:
+    void Start();
+    void Refill();
+
+    std::FILE* stream_;
+    std::unique_ptr<char[]> buffer_;  // a large block and one piece more
+    std::size_t begin_ = 0;           // first byte not handed out
+    std::size_t end_ = 0;             // one past the last byte read
+    bool started_ = false;
+    bool atEnd_ = false;              // the stream has no more bytes
+    bool failed_ = false;
+    bool crLineEnds_ = false;         // every CR read as a line feed
+    bool mayHoldZero_ = true;         // the buffer holds a zero byte somewhere
+};
+
+// The piece without its trailing line feed and carriage return.
+std::string_view WithoutLineEnd(std::string_view line);

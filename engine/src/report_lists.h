@@ -1,0 +1,66 @@
+// report_lists.h - the report lines of one comparison, in three groups.
+//
+// Lines are added while the listing is read and shown grouped afterwards:
+// notes first, then MISMATCH lines, then the per-column summary, each group
+// followed by one empty row when it is not empty.  Within a group lines come
+// out in the order they were added.  Lines are kept whole, whatever their
+// length.
+//
+// A group keeps its lines as one run of text, each line followed by a line
+// feed (no report line holds one), in a few large blocks: the report is held
+// once, with no allocation per line, and handed to the sink block by block.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "block_store.h"
+#include "report_sink.h"
+
+enum ReportGroup {
+    SummaryGroup = 0,   // one line per award column with its counts
+    MismatchGroup = 1,  // one line per disagreeing cell
+    NotesGroup = 2,     // header lines, listing problems, entities LoTW lacks
+};
+
+class ReportLists {
+public:
+    // Adds a copy of text as the group's last line.
+    void Add(ReportGroup group, std::string_view text);
+
+    // Room for a line of exactly length bytes at the end of the group, to be
+    // written by the caller; the line feed after it is in place already.
+    char* AddRoom(ReportGroup group, std::size_t length);
+
+    std::size_t LineCount(ReportGroup group) const { return groups_[group].lines; }
+
+    // Hands the group's text to visit in one or more blocks, each a run of
+    // whole lines, each line followed by a line feed.
+    template <class Visit>
+    void ForEachBlock(ReportGroup group, Visit visit) const
+    {
+        groups_[group].text.ForEachBlock(visit);
+    }
+
+    // The group's lines one by one (for tests).
+    std::vector<std::string> Lines(ReportGroup group) const;
+
+private:
+    struct Group {
+        TextStore text;
+        std::size_t lines = 0;
+    };
+    std::array<Group, 3> groups_;
+};
+
+void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
+
+// Appends the group's lines to the sink, oldest first; returns how many.
+std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink);
+
+// Appends notes, mismatches and summary, each followed by one empty row,
+// leaving out an empty group together with its empty row.
+void ReportShowAll(const ReportLists& lists, ReportSink& sink);

@@ -1,0 +1,3 @@
+#include "tokenizer.h"
+
+// Tokenizer::Next is defined in the header, to be inlined where rows are read.
