@@ -31,6 +31,7 @@ void ReportAdd(ReportLists& lists, ReportGroup group, std::string text);
 // Appends the group's lines to the sink, oldest first; returns how many.
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink);
 
-// Appends notes, mismatches and summary, each followed by one empty row,
-// leaving out an empty group together with its empty row.
+// Tells the sink the report's size (ReportSink::Reserve), then appends notes,
+// mismatches and summary, each followed by one empty row, leaving out an
+// empty group together with its empty row.
 void ReportShowAll(const ReportLists& lists, ReportSink& sink);

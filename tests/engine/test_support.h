@@ -1,10 +1,12 @@
 // test_support.h - helpers shared by the engine's tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compare.h"
@@ -24,10 +26,16 @@ std::string ScratchPath(const std::string& name);
 
 class RowSink : public ReportSink {
 public:
-    void Clear() override { rows.clear(); }
+    void Clear() override
+    {
+        rows.clear();
+        reserved = {};
+    }
+    void Reserve(std::size_t rowCount, std::size_t bytes) override { reserved = {rowCount, bytes}; }
     void Append(std::string_view row) override { rows.emplace_back(row); }
 
     std::vector<std::string> rows;
+    std::pair<std::size_t, std::size_t> reserved;  // rows and bytes announced
 };
 
 // Runs RunComparison on two fixture files and returns the rows shown.
