@@ -89,8 +89,7 @@ private:
     static inline std::atomic<bool> s_shown{false};
 };
 
-// Presses Compare as its keyboard shortcut does and says where the time
-// went until the list showed the report.
+// Where the time went from the click until the list showed the report.
 struct Timing {
     int rows = 0;
     double engine = 0;   // click until the list is emptied
@@ -99,6 +98,7 @@ struct Timing {
     double Total() const { return engine + filling + painting; }
 };
 
+// Presses Compare as its keyboard shortcut does and times it.
 Timing TimeCompare(MainWindow& main)
 {
     HWND list = main.Item(IDC_RESULT_LIST);
