@@ -1,5 +1,7 @@
 #include "list_box_sink.h"
 
+#include <climits>
+#include <limits>
 #include <string>
 
 ListBoxSink::~ListBoxSink()
@@ -20,12 +22,25 @@ void ListBoxSink::Clear()
     rows_ = shown_ = 0;
 }
 
+void ListBoxSink::Reserve(std::size_t rows, std::size_t bytes)
+{
+    // The list keeps its rows as UTF-16 text, each with a terminating zero.
+    // Room it cannot give is no error: the rows then come one at a time.
+    if (rows == 0 || rows > static_cast<std::size_t>(INT_MAX))
+        return;
+    const auto maxBytes = static_cast<std::size_t>(std::numeric_limits<LPARAM>::max()) / sizeof(WCHAR);
+    if (bytes > maxBytes - rows)
+        return;
+    list_.InitStorage(static_cast<int>(rows), (bytes + rows) * sizeof(WCHAR));
+}
+
 void ListBoxSink::Append(std::string_view row)
 {
     const bool refusedBefore = !Complete();
     ++rows_;
     if (refusedBefore)
         return;  // no gaps: the list keeps only the rows before the refused one
-    if (list_.AddString(std::string(row)) >= 0)
+    row_.assign(row);  // the list copies it; one buffer serves every row
+    if (list_.AddString(row_) >= 0)
         ++shown_;
 }

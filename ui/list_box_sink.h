@@ -2,7 +2,8 @@
 //
 // Emptying the list switches its repainting off, and the sink switches it on
 // again when it ends, so that a long report appears at once rather than row
-// by row.
+// by row.  Told the report's size before the rows come, the list makes room
+// for all of them at once (LB_INITSTORAGE) instead of growing row by row.
 //
 // A list box may refuse a row (LB_ERR, LB_ERRSPACE: it is out of room).  The
 // sink then adds no further row, so the list never shows a report with a
@@ -11,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "framework/list_box.h"
 #include "report_sink.h"
@@ -23,6 +25,7 @@ public:
     ListBoxSink& operator=(const ListBoxSink&) = delete;
 
     void Clear() override;
+    void Reserve(std::size_t rows, std::size_t bytes) override;
     void Append(std::string_view row) override;
 
     // Whether every row since the last Clear is in the list.
@@ -35,4 +38,5 @@ private:
     bool redrawOff_ = false;
     std::size_t rows_ = 0;   // rows the comparison wrote
     std::size_t shown_ = 0;  // rows the list took
+    std::string row_;        // the row being added, zero-terminated
 };

@@ -8,6 +8,7 @@ char* ReportLists::AddRoom(ReportGroup group, std::size_t length)
     char* const room = target.text.Extend(length + 1);
     room[length] = '\n';
     ++target.lines;
+    target.bytes += length;
     return room;
 }
 
@@ -45,7 +46,16 @@ std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportS
 
 void ReportShowAll(const ReportLists& lists, ReportSink& sink)
 {
-    for (ReportGroup group : {NotesGroup, MismatchGroup, SummaryGroup}) {
+    constexpr ReportGroup kDisplayOrder[] = {NotesGroup, MismatchGroup, SummaryGroup};
+    std::size_t rows = 0;
+    std::size_t bytes = 0;
+    for (ReportGroup group : kDisplayOrder) {
+        const std::size_t lines = lists.LineCount(group);
+        rows += lines + (lines > 0 ? 1 : 0);
+        bytes += lists.TextBytes(group);
+    }
+    sink.Reserve(rows, bytes);
+    for (ReportGroup group : kDisplayOrder) {
         if (ReportShowGroup(lists, group, sink) > 0)
             sink.AppendRows("\n");
     }

@@ -37,6 +37,9 @@ public:
 
     std::size_t LineCount(ReportGroup group) const { return groups_[group].lines; }
 
+    // The bytes of the group's lines together, without their line feeds.
+    std::size_t TextBytes(ReportGroup group) const { return groups_[group].bytes; }
+
     // Hands the group's text to visit in one or more blocks, each a run of
     // whole lines, each line followed by a line feed.
     template <class Visit>
@@ -52,6 +55,7 @@ private:
     struct Group {
         TextStore text;
         std::size_t lines = 0;
+        std::size_t bytes = 0;
     };
     std::array<Group, 3> groups_;
 };

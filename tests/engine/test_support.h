@@ -1,10 +1,12 @@
 // test_support.h - helpers shared by the engine's tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compare.h"
@@ -27,7 +29,18 @@ std::string Fixture(const char* name);
 // Path of a file in this test tree's scratch folder, removed first.
 std::string ScratchPath(const std::string& name);
 
-using RowSink = CollectingSink;
+// Keeps the rows, and the size the engine announced for them.
+class RowSink : public CollectingSink {
+public:
+    void Clear() override
+    {
+        CollectingSink::Clear();
+        reserved = {};
+    }
+    void Reserve(std::size_t rowCount, std::size_t bytes) override { reserved = {rowCount, bytes}; }
+
+    std::pair<std::size_t, std::size_t> reserved;  // rows and bytes announced
+};
 
 // Runs RunComparison on two fixture files and returns the rows shown.
 std::vector<std::string> CompareFixtures(const char* html, const char* csv,

@@ -43,3 +43,8 @@ void CListBox::ResetContent()
 {
     SendMessage(LB_RESETCONTENT);
 }
+
+int CListBox::InitStorage(int rows, std::size_t textBytes)
+{
+    return static_cast<int>(SendMessage(LB_INITSTORAGE, rows, static_cast<LPARAM>(textBytes)));
+}

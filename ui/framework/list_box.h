@@ -6,6 +6,7 @@
 // and may hold any character: AddUtf8String carries them with the wide form.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "wnd.h"
@@ -25,4 +26,10 @@ public:
     int AddUtf8String(const std::string& utf8);
     int DeleteString(int index);
     void ResetContent();
+
+    // Makes room for that many more rows holding that many bytes of text
+    // together, before they are added one by one, so that the list does not
+    // grow its storage row after row.  Returns the rows it has room for, or
+    // LB_ERRSPACE; the rows can be added either way.
+    int InitStorage(int rows, std::size_t textBytes);
 };
