@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "text_encoding.h"
 
@@ -15,6 +16,17 @@ std::wstring WindowsFileName(const std::string& path)
             c = L'\\';
     if (wide.size() < MAX_PATH || wide.rfind(L"\\\\?\\", 0) == 0)
         return wide;
+    // The long form takes only a full path: a long relative name is made
+    // full first.
+    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed > 0) {
+        std::wstring full(needed, L'\0');
+        const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+        if (length > 0 && length < needed) {
+            full.resize(length);
+            wide = std::move(full);
+        }
+    }
     if (wide.rfind(L"\\\\", 0) == 0)
         return L"\\\\?\\UNC\\" + wide.substr(2);
     return L"\\\\?\\" + wide;

@@ -25,7 +25,6 @@
 
 constexpr int kAwardColumnCount = 18;
 constexpr int kFirstBandColumn = 6;   // 160 m
-constexpr int kSatelliteColumn = 5;
 
 // How a listing names its band columns.
 enum class ColumnNaming { Bands, Frequencies };
