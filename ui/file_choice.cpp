@@ -21,7 +21,12 @@ void ChooseInputFile(const FileChoice& choice, std::string& path, CListBox& list
     if (!::GetOpenFileNameA(&dialog))
         return;
 
-    path = buffer.data();
+    ShowChosenFile(buffer.data(), path, list);
+}
+
+void ShowChosenFile(const std::string& chosen, std::string& path, CListBox& list)
+{
+    path = chosen;
     if (list.GetCount() > 0)
         list.DeleteString(0);
     list.AddString(path);

@@ -15,3 +15,7 @@ struct FileChoice {
 // the user picks a file, its full path becomes path and the only row of
 // list; when the user cancels, the earlier choice stays.
 void ChooseInputFile(const FileChoice& choice, std::string& path, CListBox& list);
+
+// Makes chosen the file of that field: its path member and the only row of
+// its list.  Choosing in the Open dialog and dropping a file both end here.
+void ShowChosenFile(const std::string& chosen, std::string& path, CListBox& list);

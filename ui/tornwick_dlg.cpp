@@ -5,6 +5,7 @@
 #include "about_dlg.h"
 #include "file_choice.h"
 #include "framework/dc.h"
+#include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"
 #include "resources/resource.h"
@@ -28,6 +29,10 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnClicked<&CtornwickDlg::OnHelpPage>(IDC_HELP_PAGE),
         OnClicked<&CtornwickDlg::OnCompare>(IDC_COMPARE),
         OnClicked<&CtornwickDlg::OnSave>(IDC_SAVE),
+        OnCommand<&CtornwickDlg::OnCopyReport>(IDM_COPY_REPORT),
+        OnMessage<&CtornwickDlg::OnContextMenu>(WM_CONTEXTMENU),
+        OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
+        OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;
@@ -51,12 +56,8 @@ BOOL CtornwickDlg::OnInitDialog()
 
     options = CompareOptions{};
 
-    // Fixed pitch, so that the padded fields of the report line up in
-    // columns; the font mapper picks the face when "Modern" has none.
-    listFont.CreateFont(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        FIXED_PITCH | FF_MODERN, "Modern");
-    resultList.SetFont(listFont, true);
+    SetListFont(WindowDpi(m_hWnd));
+    ::DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
 

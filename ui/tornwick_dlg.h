@@ -4,8 +4,9 @@
 // The user picks the saved LoTW credit-matrix page and the VELLUM listing
 // (each path shown as the single row of a small list beside its button),
 // sets "Treat VELLUM Submitted as Checked", and presses Compare: the report
-// rows fill the result list, which is the only copy of the report; Save and
-// Print read it back from there.
+// rows fill the result list, which is the only copy of the report; Save,
+// Print and Copy read it back from there.  The two files may also be dropped
+// on the window from Explorer.
 #pragma once
 
 #include <string>
@@ -26,6 +27,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    bool PreTranslateMessage(const MSG& message) override;  // Ctrl+C
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
@@ -37,9 +39,16 @@ protected:
     void OnHelpPage();
     void OnCompare();
     void OnSave();
+    void OnCopyReport();
+    void OnContextMenu(WPARAM window, LPARAM point);
+    void OnDropFiles(WPARAM drop, LPARAM);
+    void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
 
 private:
     void AddAboutMenuItem();
+    // Makes listFont for the DPI of the window's screen and gives it to the
+    // result list.
+    void SetListFont(UINT dpi);
 
     HICON appIcon;
     CompareOptions options;

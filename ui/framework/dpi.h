@@ -1,0 +1,21 @@
+// dpi.h - pixel sizes that follow the screen's resolution.
+//
+// The program declares itself DPI-aware in its manifest, so Windows does not
+// stretch its window into a blur; in return every size it gives in pixels
+// must be scaled by the DPI of the screen the window is on.  The program's
+// sizes are those it would have at 96 DPI (100 %):
+//
+//     font.CreateFont(ScaleForDpi(14, WindowDpi(window)), ...);
+#pragma once
+
+#include <windows.h>
+
+// The pixels at 96 DPI.
+constexpr UINT kStandardDpi = 96;
+
+// The DPI of the screen the window is on (per-monitor where Windows has it,
+// otherwise the system's).
+UINT WindowDpi(HWND window);
+
+// A size in pixels at 96 DPI, at that DPI instead (rounded to nearest).
+int ScaleForDpi(int pixels, UINT dpi);
