@@ -4,8 +4,12 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
 
 #include "framework/dpi.h"
 #include "resources/resource.h"
@@ -236,5 +240,204 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
         PressKey(popup, VK_RETURN);
         EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
         EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
+    });
+}
+
+namespace {
+
+// The screen's DPI for programs started from now on: Wine reads it from the
+// user's LogPixels setting when a program starts.  The earlier setting comes
+// back at the end.
+class ScreenDpiSetting {
+public:
+    explicit ScreenDpiSetting(DWORD dpi)
+    {
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                          nullptr, &m_key, nullptr);
+        DWORD size = sizeof m_previous;
+        m_hadPrevious = ::RegQueryValueExW(m_key, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&m_previous),
+                                           &size) == ERROR_SUCCESS;
+        Set(dpi);
+    }
+    ~ScreenDpiSetting()
+    {
+        if (m_hadPrevious)
+            Set(m_previous);
+        else
+            ::RegDeleteValueW(m_key, kValue);
+        ::RegCloseKey(m_key);
+    }
+    ScreenDpiSetting(const ScreenDpiSetting&) = delete;
+    ScreenDpiSetting& operator=(const ScreenDpiSetting&) = delete;
+
+private:
+    static constexpr const wchar_t* kValue = L"LogPixels";
+    void Set(DWORD dpi)
+    {
+        EXPECT_EQ(::RegSetValueExW(m_key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi),
+                  ERROR_SUCCESS);
+    }
+
+    HKEY m_key = nullptr;
+    DWORD m_previous = 0;
+    bool m_hadPrevious = false;
+};
+
+constexpr const char* kDpiVariable = "TORNWICK_TEST_DPI";
+
+// Runs the named test of this program in a process of its own, told the DPI
+// to expect; returns the process's exit code.
+DWORD RunTestInOwnProcess(const std::string& test, UINT dpi)
+{
+    ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+    wchar_t program[MAX_PATH + 1] = {};
+    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" --gtest_filter=" + WideFromUtf8(test);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 1;
+    if (::CreateProcessW(program, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                         &process)) {
+        if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
+            ::TerminateProcess(process.hProcess, 1);
+        ::GetExitCodeProcess(process.hProcess, &exitCode);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    ::SetEnvironmentVariableA(kDpiVariable, nullptr);
+    return exitCode;
+}
+
+LOGFONTW FontOf(HWND window)
+{
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM children)
+{
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(window);
+    return TRUE;
+}
+
+// How much of its control each text fills, across and down (1 and more:
+// cut off), measured in the font the control draws with.  The fill at 96 DPI
+// is the template's own; at any other DPI the text must fit as well as it
+// does there.
+std::map<std::string, std::pair<double, double>> TextFill(HWND dialog)
+{
+    std::vector<HWND> children;
+    ::EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::map<std::string, std::pair<double, double>> fill;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    for (HWND child : children) {
+        wchar_t text[256] = {};
+        const int length = ::GetWindowTextW(child, text, 256);
+        if (length == 0)
+            continue;
+        HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0)));
+        RECT needed{};
+        ::DrawTextW(dc, text, length, &needed, DT_CALCRECT | DT_SINGLELINE);
+        ::SelectObject(dc, previous);
+        RECT client{};
+        ::GetClientRect(child, &client);
+        fill[Utf8FromWide(text)] = {static_cast<double>(needed.right) / client.right,
+                                    static_cast<double>(needed.bottom) / client.bottom};
+    }
+    ::DeleteDC(dc);
+    return fill;
+}
+
+}  // namespace
+
+TEST(HighDpi, WindowScalesWithTheScreenDpi)
+{
+    // Each run writes how much of its control each text fills.
+    const std::string fillFile = TestFile("text-fill.txt");
+    ::SetEnvironmentVariableA("TORNWICK_TEST_FILL", fillFile.c_str());
+    std::map<std::string, std::pair<double, double>> standard;
+    for (UINT dpi : {96u, 144u, 192u}) {
+        ScreenDpiSetting setting(dpi);
+        EXPECT_EQ(RunTestInOwnProcess("HighDpiWindow.AtTheScreenDpi", dpi), 0u) << "at " << dpi << " DPI";
+        std::ifstream file(fillFile);
+        std::string line;
+        std::map<std::string, std::pair<double, double>> fill;
+        while (std::getline(file, line)) {
+            const std::size_t tab = line.find('\t');
+            std::istringstream numbers(line.substr(tab + 1));
+            numbers >> fill[line.substr(0, tab)].first >> fill[line.substr(0, tab)].second;
+        }
+        if (dpi == 96)
+            standard = fill;
+        ASSERT_EQ(fill.size(), standard.size()) << dpi << " DPI";
+        for (const auto& [text, across] : fill) {
+            EXPECT_LE(across.first, std::max(1.0, standard[text].first) + 0.03) << text << " at " << dpi << " DPI";
+            EXPECT_LE(across.second, std::max(1.0, standard[text].second) + 0.03) << text << " at " << dpi << " DPI";
+        }
+    }
+    ::SetEnvironmentVariableA("TORNWICK_TEST_FILL", nullptr);
+    ::DeleteFileA(fillFile.c_str());
+}
+
+// Run by the test above, in a process started at the DPI it names.
+TEST(HighDpiWindow, AtTheScreenDpi)
+{
+    const char* setting = std::getenv(kDpiVariable);
+    const char* fillFile = std::getenv("TORNWICK_TEST_FILL");
+    if (!setting || !fillFile)
+        GTEST_SKIP() << "runs in a process of its own, started by HighDpi.WindowScalesWithTheScreenDpi";
+    const UINT dpi = static_cast<UINT>(std::atoi(setting));
+    const std::pair<UINT, LONG> listFontHeights[] = {{96, 14}, {120, 18}, {144, 21}, {192, 28}};
+
+    EXPECT_NE(::GetAwarenessFromDpiAwarenessContext(::GetThreadDpiAwarenessContext()), DPI_AWARENESS_UNAWARE)
+        << "the manifest declares the program DPI-aware";
+    RunMainWindow([&](MainWindow& main) {
+        EXPECT_EQ(WindowDpi(main.Window()), dpi);
+        const HWND list = main.Item(IDC_RESULT_LIST);
+        for (const auto& [at, height] : listFontHeights) {
+            if (at == dpi) {
+                EXPECT_EQ(FontOf(list).lfHeight, height) << dpi << " DPI";
+            }
+        }
+        // Whole rows: the list's rows are as high as its font.
+        HDC dc = ::GetDC(list);
+        HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc, &metrics);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(list, dc);
+        EXPECT_GE(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight) << dpi << " DPI";
+
+        // The template grows with its font: the 50 dialog units of a button
+        // are about 75 pixels at 96 DPI.
+        RECT compare{};
+        ::GetWindowRect(main.Item(IDC_COMPARE), &compare);
+        EXPECT_NEAR((compare.right - compare.left) * 96.0 / dpi, 75.0, 12.0) << dpi << " DPI";
+
+        std::ofstream file(fillFile, std::ios::trunc);
+        for (const auto& [text, fill] : TextFill(main.Window()))
+            file << text << '\t' << fill.first << ' ' << fill.second << '\n';
+        EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
+    });
+}
+
+TEST(HighDpi, MovingToAScreenOfAnotherDpiRescales)
+{
+    RunMainWindow([](MainWindow& main) {
+        RECT before{};
+        ::GetWindowRect(main.Window(), &before);
+        RECT suggested{before.left + 10, before.top + 10, before.left + 10 + (before.right - before.left) * 3 / 2,
+                       before.top + 10 + (before.bottom - before.top) * 3 / 2};
+        ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        RECT after{};
+        ::GetWindowRect(main.Window(), &after);
+        EXPECT_TRUE(::EqualRect(&after, &suggested));
+        EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 21);
+
+        ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&before));
+        EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 14);
+        EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }
