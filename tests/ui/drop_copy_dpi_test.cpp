@@ -441,3 +441,35 @@ TEST(HighDpi, MovingToAScreenOfAnotherDpiRescales)
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }
+
+TEST(Icon, HasAnImageForEachSizeWindowsShows)
+{
+    // The group's directory: a 6-byte header, then 14 bytes per image.
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC group = ::FindResourceW(module, MAKEINTRESOURCEW(IDI_MAIN), MAKEINTRESOURCEW(3 + 11));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(module, group)));
+    ASSERT_NE(directory, nullptr);
+    std::vector<std::pair<int, int>> images;  // size, bits per pixel
+    const int count = directory[4] | directory[5] << 8;
+    for (int i = 0; i < count; ++i) {
+        const BYTE* entry = directory + 6 + 14 * i;
+        images.emplace_back(entry[0] ? entry[0] : 256, entry[6] | entry[7] << 8);
+    }
+    EXPECT_EQ(images, (std::vector<std::pair<int, int>>{{32, 4}, {16, 4}, {48, 32}, {256, 32}}));
+
+    // Each size loads as itself, the 256-pixel PNG image too.
+    for (int size : {16, 32, 48, 256}) {
+        HICON icon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, size, size, 0));
+        ASSERT_NE(icon, nullptr) << size;
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(icon, &info));
+        BITMAP bitmap{};
+        ::GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, size);
+        ::DeleteObject(info.hbmMask);
+        if (info.hbmColor)
+            ::DeleteObject(info.hbmColor);
+        ::DestroyIcon(icon);
+    }
+}
