@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "file_choice.h"
 #include "format.h"
 #include "framework/win_app.h"
 #include "text_encoding.h"

@@ -4,22 +4,28 @@
 
 ListBoxSink::~ListBoxSink()
 {
-    if (m_redrawOff) {
-        m_list.SetRedraw(true);
-        m_list.Invalidate();
+    if (redrawOff_) {
+        list_.SetRedraw(true);
+        list_.Invalidate();
     }
 }
 
 void ListBoxSink::Clear()
 {
-    if (!m_redrawOff) {
-        m_list.SetRedraw(false);
-        m_redrawOff = true;
+    if (!redrawOff_) {
+        list_.SetRedraw(false);
+        redrawOff_ = true;
     }
-    m_list.ResetContent();
+    list_.ResetContent();
+    rows_ = shown_ = 0;
 }
 
 void ListBoxSink::Append(std::string_view row)
 {
-    m_list.AddString(std::string(row));
+    const bool refusedBefore = !Complete();
+    ++rows_;
+    if (refusedBefore)
+        return;  // no gaps: the list keeps only the rows before the refused one
+    if (list_.AddString(std::string(row)) >= 0)
+        ++shown_;
 }

@@ -83,6 +83,8 @@ void CtornwickDlg::OnCopyReport()
     const int rows = resultList.GetCount();
     if (rows <= 0)
         return;  // nothing to copy, and nothing worth saying
+    if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not copied."))
+        return;
     std::string text;
     for (int row = 0; row < rows; ++row) {
         text += resultList.GetText(row);
@@ -107,7 +109,7 @@ void CtornwickDlg::OnContextMenu(WPARAM window, LPARAM point)
     if (!menu)
         return;
     const UINT state = resultList.GetCount() > 0 ? MF_ENABLED : MF_GRAYED;
-    ::AppendMenuA(menu.get(), MF_STRING | state, IDM_COPY_REPORT, "&Copy report\tCtrl+C");
+    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_COPY_REPORT, L"&Copy report\tCtrl+C");
     ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd,
                      nullptr);
 }

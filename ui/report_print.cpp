@@ -11,6 +11,7 @@
 #include "framework/font.h"
 #include "framework/print_dialog.h"
 #include "framework/win_app.h"
+#include "report_font.h"
 
 namespace {
 
@@ -45,13 +46,6 @@ int SmallestHeight(const CDC& printer)
     return ::MulDiv(printer.GetDeviceCaps(LOGPIXELSY), 6, 72);
 }
 
-bool CreatePrintFont(CFont& font, int height)
-{
-    return font.CreateFont(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           FIXED_PITCH | FF_MODERN, "Modern");
-}
-
 // The width of the widest row in the font.
 int WidestRow(CDC& printer, const CFont& font, const CListBox& rows)
 {
@@ -76,7 +70,7 @@ void CreateFittingFont(CDC& printer, CFont& font, const CListBox& rows)
     printer.GetTextMetrics(metrics);
     const int fitting = FittingStep(printer);
     int height = fitting > 0 ? std::min<int>(metrics.tmHeight, fitting) : metrics.tmHeight;
-    CreatePrintFont(font, height);
+    CreateReportFont(font, height);
 
     const int smallest = SmallestHeight(printer);
     const int room = PrintableWidth(printer);
@@ -86,9 +80,9 @@ void CreateFittingFont(CDC& printer, CFont& font, const CListBox& rows)
     // A fixed-pitch font's width grows with its height: scale, then step
     // down the last pixels that rounding may leave.
     height = std::max(smallest, ::MulDiv(height, room, widest));
-    CreatePrintFont(font, height);
+    CreateReportFont(font, height);
     while ((widest = WidestRow(printer, font, rows)) > room && height > smallest)
-        CreatePrintFont(font, --height);
+        CreateReportFont(font, --height);
 }
 
 // The distance between rows in the selected font, kept to what fits.
@@ -109,7 +103,9 @@ void CtornwickDlg::OnPrint()
         AfxMessageBox("ERROR:  Nothing to print.", MB_ICONSTOP);
         return;
     }
-    CPrintDialog dialog(false, CPrintDialog::DefaultFlags, this);
+    if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not printed."))
+        return;
+    CPrintDialog dialog(CPrintDialog::DefaultFlags, this);
     if (dialog.DoModal() != IDOK)
         return;
 

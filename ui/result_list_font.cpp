@@ -2,15 +2,12 @@
 #include "tornwick_dlg.h"
 
 #include "framework/dpi.h"
+#include "report_font.h"
 
 void CtornwickDlg::SetListFont(UINT dpi)
 {
-    // Fixed pitch, so that the padded fields of the report line up in
-    // columns; the font mapper picks the face when "Modern" has none.  14
-    // pixels high at 96 DPI, as many more as the screen's DPI asks.
-    listFont.CreateFont(ScaleForDpi(14, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        FIXED_PITCH | FF_MODERN, "Modern");
+    // 14 pixels high at 96 DPI, as many more as the screen's DPI asks.
+    CreateReportFont(listFont, ScaleForDpi(14, dpi));
     resultList.SetFont(listFont, true);
 }
 

@@ -6,13 +6,19 @@
 
 const MessageMap& CtornwickApp::ThisMessageMap()
 {
-    // Help is available (the Print dialog shows its Help button), and goes
-    // to the framework's help page.
+    // Help is available (the Print dialog shows its Help button, the main
+    // window's Help button sends this command), and opens the help page.
     static const MessageMapEntry entries[] = {
         OnCommand<&CWinApp::OnHelp>(ID_HELP),
     };
     static const MessageMap map{&CWinApp::ThisMessageMap, entries};
     return map;
+}
+
+CtornwickApp::CtornwickApp()
+{
+    // Beside tornwick.exe, whatever the program file is called.
+    m_helpPageName = "tornwick-help.html";
 }
 
 BOOL CtornwickApp::InitInstance()

@@ -5,6 +5,8 @@
 
 class CtornwickApp : public CWinApp {
 public:
+    CtornwickApp();
+
     static const MessageMap& ThisMessageMap();
     const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
 

@@ -1,18 +1,21 @@
 #include "tornwick_dlg.h"
 
-#include <shellapi.h>
+#include <optional>
+#include <utility>
 
 #include "about_dlg.h"
-#include "file_choice.h"
+#include "file_dialog.h"
+#include "format.h"
 #include "framework/dc.h"
 #include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"
+#include "report_font.h"
 #include "resources/resource.h"
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
-      appIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_MAIN)))
+      appIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_MAIN)))
 {
 }
 
@@ -70,7 +73,7 @@ void CtornwickDlg::AddAboutMenuItem()
     if (text.empty())
         return;
     systemMenu.AppendMenu(MF_SEPARATOR);
-    systemMenu.AppendMenu(MF_STRING, IDM_ABOUT, text.c_str());
+    systemMenu.AppendMenu(MF_STRING, IDM_ABOUT, text);
 }
 
 void CtornwickDlg::OnSysCommand(UINT id, LPARAM lParam)
@@ -104,15 +107,40 @@ HCURSOR CtornwickDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(appIcon);
 }
 
+namespace {
+
+constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+
+}  // namespace
+
+// The Open dialog.  A chosen file's path becomes path and the only row of
+// list; after Cancel the earlier choice stays.
+void CtornwickDlg::ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list)
+{
+    std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, spec);
+    if (chosen)
+        ShowChosenFile(std::move(*chosen), path, list);
+}
+
+void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBox& list)
+{
+    path = std::move(chosen);
+    if (list.GetCount() > 0)
+        list.DeleteString(0);
+    list.AddUtf8String(path);
+}
+
 void CtornwickDlg::OnBrowseHtml()
 {
-    static const FileChoice html{"Input HTML File", "HTML Files\0*.htm;*.html;\0All Files\0*.*\0", "htm"};
+    static const FileDialogSpec html{L"Input HTML File", L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0",
+                                     L"htm", kOpenFlags};
     ChooseInputFile(html, htmlPath, htmlFileList);
 }
 
 void CtornwickDlg::OnBrowseCsv()
 {
-    static const FileChoice csv{"Input CSV File", "CSV Files\0*.csv;\0All Files\0*.*\0", "csv"};
+    static const FileDialogSpec csv{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0", L"csv",
+                                    kOpenFlags};
     ChooseInputFile(csv, csvPath, csvFileList);
 }
 
@@ -123,11 +151,9 @@ void CtornwickDlg::OnSubmittedAsChecked()
 
 void CtornwickDlg::OnHelpPage()
 {
-    const std::string page = AfxGetApp() ? AfxGetApp()->HelpFilePath() : std::string();
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32)
-        AfxMessageBox("ERROR:  Could not start web browser.", MB_ICONSTOP);
+    // The button is the application's Help command, which opens the page.
+    if (CWinApp* app = AfxGetApp())
+        app->OnCmdMsg(ID_HELP);
 }
 
 void CtornwickDlg::OnCompare()
@@ -142,11 +168,29 @@ void CtornwickDlg::OnCompare()
         return;
     }
     RunOutcome outcome;
+    std::size_t written = 0;
+    std::size_t shown = 0;
     {
         ListBoxSink sink(resultList);
         outcome = RunComparison(htmlPath, csvPath, options, sink);
+        written = sink.RowsWritten();
+        shown = sink.RowsShown();
     }
-    // A file that can no longer be opened leaves the shown report as it was.
-    if (outcome.status != RunStatus::Completed)
+    // A file that cannot be opened or read leaves the shown report as it was.
+    if (outcome.status != RunStatus::Completed) {
         AfxMessageBox(outcome.message, MB_ICONSTOP);
+        return;
+    }
+    reportIncomplete = shown != written;
+    if (reportIncomplete)
+        AfxMessageBox(Format("ERROR:  The report is incomplete: the result list could hold only %lu of its %lu rows.",
+                             static_cast<unsigned long>(shown), static_cast<unsigned long>(written)),
+                      MB_ICONSTOP);
+}
+
+bool CtornwickDlg::ShowsWholeReport(const char* refusal)
+{
+    if (reportIncomplete)
+        AfxMessageBox(refusal, MB_ICONSTOP);
+    return !reportIncomplete;
 }

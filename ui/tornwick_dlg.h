@@ -7,11 +7,15 @@
 // rows fill the result list, which is the only copy of the report; Save,
 // Print and Copy read it back from there.  The two files may also be dropped
 // on the window from Explorer.
+//
+// File names are UTF-8 here and may hold any character; the report rows are
+// single-byte text, shown, saved, printed and copied byte for byte.
 #pragma once
 
 #include <string>
 
 #include "compare.h"
+#include "file_dialog.h"
 #include "framework/dialog.h"
 #include "framework/font.h"
 #include "framework/list_box.h"
@@ -46,9 +50,16 @@ protected:
 
 private:
     void AddAboutMenuItem();
+    // Makes the file, chosen in the Open dialog or dropped on the window, the
+    // field's file: its path member and the only row of its list.
+    static void ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list);
+    static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
     // Makes listFont for the DPI of the window's screen and gives it to the
     // result list.
     void SetListFont(UINT dpi);
+    // Whether Save or Print may use the shown rows; tells the user when the
+    // list holds only part of the last report.
+    bool ShowsWholeReport(const char* refusal);
 
     HICON appIcon;
     CompareOptions options;
@@ -58,4 +69,7 @@ private:
     CListBox resultList;
     CListBox csvFileList;   // one row: csvPath, once chosen
     CListBox htmlFileList;  // one row: htmlPath, once chosen
+    // The result list refused a row of the last report: it shows only the
+    // rows before that one.
+    bool reportIncomplete = false;
 };

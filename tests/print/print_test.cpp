@@ -142,7 +142,7 @@ TEST_F(Print, CancellingTheDialogPrintsNothing)
         ASSERT_TRUE(dialog);
         PostButtonClick(dialog, IDCANCEL);
         ASSERT_TRUE(print.Wait());
-        EXPECT_EQ(FindWindowByCaption(kDialogClass, MessageCaption()), nullptr);
+        EXPECT_EQ(FindMessageBox(), nullptr);
     });
     EXPECT_TRUE(m_jobs.Collect().empty());
 }

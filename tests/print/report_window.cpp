@@ -42,18 +42,13 @@ int HelpCommandsSeen()
     return helpCommands;
 }
 
-std::string MessageCaption()
-{
-    return theApp.AppName();
-}
-
 void ReportWindow::Run(const std::function<void(HWND main)>& script)
 {
     CtornwickDlg dialog;
     theApp.m_pMainWnd = &dialog;
     RunWithDriver([&] { dialog.DoModal(); },
                   [&] {
-                      HWND main = WaitForWindow(kDialogClass, "tornwick");
+                      HWND main = WaitForWindow(kDialogClass, kProgramCaption);
                       if (main)
                           script(main);
                       else

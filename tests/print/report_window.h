@@ -27,9 +27,6 @@ constexpr const char* kPrintDialogTitle = "Print";
 // How often the application's ID_HELP handler has run.
 int HelpCommandsSeen();
 
-// The caption of the program's message boxes: the test program's name.
-std::string MessageCaption();
-
 class ReportWindow {
 public:
     // Runs the main window modally on this thread and script on a driver

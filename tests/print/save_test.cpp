@@ -37,7 +37,7 @@ void SaveFails(HWND main, const std::string& path)
 {
     PendingClick save = ClickDlgItem(main, IDC_SAVE);
     ASSERT_TRUE(SaveAs(path));
-    auto box = WaitForMessageBox(MessageCaption());
+    auto box = WaitForMessageBox();
     ASSERT_TRUE(box) << "no message for " << path;
     EXPECT_EQ(box->text, "ERROR:  Could not save the report to " + path + ".");
     EXPECT_TRUE(box->stopIcon);
@@ -100,7 +100,7 @@ TEST(Save, CancellingTheDialogWritesNothing)
         PendingClick save = ClickDlgItem(main, IDC_SAVE);
         ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle));
         ASSERT_TRUE(save.Wait());
-        EXPECT_EQ(FindWindowByCaption(kDialogClass, MessageCaption()), nullptr);
+        EXPECT_EQ(FindMessageBox(), nullptr);
     });
     EXPECT_TRUE(FilesIn(folder).empty());
 }
@@ -140,7 +140,7 @@ TEST(SaveAndPrint, AnEmptyListGivesAMessageAndNoDialog)
         for (auto [button, text] : {std::pair{IDC_SAVE, "ERROR:  Nothing to save."},
                                     std::pair{IDC_PRINT, "ERROR:  Nothing to print."}}) {
             PendingClick click = ClickDlgItem(main, button);
-            auto box = WaitForMessageBox(MessageCaption());
+            auto box = WaitForMessageBox();
             ASSERT_TRUE(box);
             EXPECT_EQ(box->text, text);
             EXPECT_TRUE(box->stopIcon);

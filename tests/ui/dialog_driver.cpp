@@ -11,6 +11,26 @@ namespace {
 
 constexpr Timeout kPoll{20};
 
+// UTF-8 and the wide text of windows.  (The driver also serves programs that
+// do not link the program's own code.)
+std::wstring Widen(const std::string& utf8)
+{
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide)
+{
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                             nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
+                          nullptr);
+    return utf8;
+}
+
 std::atomic<DWORD> drivenProcess{::GetCurrentProcessId()};
 
 struct Search {
@@ -120,6 +140,14 @@ HWND FindWindowByCaption(const char* className, const std::string& caption)
     });
 }
 
+HWND FindMessageBox(const std::string& caption)
+{
+    return FindTopLevelWindow([&](HWND window) {
+        return ::GetWindow(window, GW_OWNER) != nullptr && ClassName(window) == kDialogClass &&
+               WindowText(window) == caption;
+    });
+}
+
 HWND FindOwnedDialog(HWND owner)
 {
     return FindTopLevelWindow([owner](HWND window) {
@@ -150,13 +178,13 @@ std::string WindowText(HWND window)
 {
     // WM_GETTEXT rather than GetWindowText, which cannot read the text of
     // another thread's controls.
-    const auto length = ::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    const auto length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return Narrow(text);
 }
 
 std::string ClassName(HWND window)
@@ -246,8 +274,8 @@ HMENU PopupMenuOf(HWND popup)
 
 std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout)
 {
-    HWND box = WaitForWindow(kDialogClass, caption, timeout);
-    if (!box)
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindMessageBox(caption)) != nullptr; }, timeout))
         return std::nullopt;
     MessageBoxInfo info;
     info.window = box;
@@ -285,7 +313,8 @@ HWND EnterFileName(const std::string& title, const std::string& path, Timeout ti
     HWND field = nullptr;
     if (!dialog || !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout))
         return nullptr;
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::wstring name = Widen(path);
+    ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     PostButtonClick(dialog, IDOK);
     return dialog;
 }
@@ -323,6 +352,20 @@ std::vector<std::string> ReadListBox(HWND list)
         const auto copied = ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
         row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
         rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<std::string> ReadListBoxUtf8(HWND list)
+{
+    std::vector<std::string> rows;
+    const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
+        std::wstring row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+        const auto copied = ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
+        row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+        rows.push_back(Narrow(row));
     }
     return rows;
 }

@@ -34,6 +34,10 @@ constexpr Timeout kTimeout{15000};
 // The dialog class of dialogs and message boxes.
 constexpr const char* kDialogClass = "#32770";
 
+// The caption of the main window and of every message box the program shows
+// (the program file's name; the test programs are named like the program).
+constexpr const char* kProgramCaption = "tornwick";
+
 // Runs modalRun on this thread and script on a driver thread.  After the
 // script returns, every window the script left open is closed (innermost
 // first, by IDCANCEL), so modalRun returns.
@@ -46,6 +50,9 @@ bool WaitUntil(const std::function<bool()>& condition, Timeout timeout = kTimeou
 // told otherwise (a driver of another program passes that program's id, or
 // 0 for any process).
 void DriveProcess(DWORD processId);
+
+// Window texts are UTF-8 here: they are read and written with the wide
+// messages, so that a file name in any script comes through whole.
 
 // A visible top-level window of the driven process with that class and
 // caption.
@@ -109,8 +116,12 @@ struct MessageBoxInfo {
     bool stopIcon = false;  // shows the system's stop (error) icon
 };
 
+// A message box with that caption: an owned dialog (the main window, which
+// has the same caption, has no owner).
+HWND FindMessageBox(const std::string& caption = kProgramCaption);
 // Waits for a message box with that caption and reads it.
-std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout = kTimeout);
+std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption = kProgramCaption,
+                                                Timeout timeout = kTimeout);
 // Presses the box's button with that id (IDOK by default) and waits until
 // the box is gone.
 bool DismissMessageBox(const MessageBoxInfo& box, int buttonId = IDOK);
@@ -128,7 +139,10 @@ bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
 // Waits for the file dialog with that title and cancels it.
 bool CancelFileDialog(const std::string& title, Timeout timeout = kTimeout);
 
-// The rows of a list box, read with LB_GETCOUNT and LB_GETTEXT.
+// The rows of a list box, read with LB_GETCOUNT and LB_GETTEXT: as bytes
+// (the ANSI messages, for report rows) or as UTF-8 (the wide ones, for
+// names).
 std::vector<std::string> ReadListBox(HWND list);
+std::vector<std::string> ReadListBoxUtf8(HWND list);
 
 }  // namespace dialog_driver

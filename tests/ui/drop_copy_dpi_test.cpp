@@ -46,18 +46,6 @@ void DropFiles(HWND window, const std::vector<std::string>& names)
     ASSERT_TRUE(::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0));
 }
 
-// The only row of a file list, read as wide text and given as UTF-8.
-std::string FileRow(const MainWindow& main, int listId)
-{
-    const HWND list = main.Item(listId);
-    const auto length = ::SendMessageW(list, LB_GETTEXTLEN, 0, 0);
-    if (::SendMessageW(list, LB_GETCOUNT, 0, 0) != 1 || length < 0)
-        return "<" + std::to_string(::SendMessageW(list, LB_GETCOUNT, 0, 0)) + " rows>";
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text.data()))));
-    return Utf8FromWide(text);
-}
-
 // A fresh folder with a name from beyond the ANSI code page; gone at the end.
 class UnicodeFolder {
 public:
@@ -163,21 +151,21 @@ TEST(FileDrop, FillsTheMatchingFieldsOrRefusesTheWholeDrop)
         // A listing and a page in one drop, in either order, names beyond
         // the ANSI code page, extensions in any case.
         DropFiles(main.Window(), {listing, page});
-        EXPECT_TRUE(WaitUntil([&] { return FileRow(main, IDC_CSV_FILE) == listing; })) << FileRow(main, IDC_CSV_FILE);
-        EXPECT_EQ(FileRow(main, IDC_HTML_FILE), page);
+        EXPECT_TRUE(WaitUntil([&] { return main.FileRows(IDC_CSV_FILE) == Rows{listing}; }));
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{page});
         ASSERT_TRUE(main.Compare());
         EXPECT_EQ(main.ResultRows(), CommandLineRows(kHtml, kListingA)) << "Compare reads the dropped files";
 
         // One file replaces its own field only.
         DropFiles(main.Window(), {kListingB});
-        EXPECT_TRUE(WaitUntil([&] { return FileRow(main, IDC_CSV_FILE) == kListingB; }));
-        EXPECT_EQ(FileRow(main, IDC_HTML_FILE), page);
+        EXPECT_TRUE(WaitUntil([&] { return main.FileRows(IDC_CSV_FILE) == Rows{kListingB}; }));
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{page});
 
         const std::vector<std::vector<std::string>> refused = {
             {notes}, {pagesFolder}, {page, kHtml}, {listing, kListingA}, {kHtml, kListingA, notes}};
         for (const auto& drop : refused) {
             DropFiles(main.Window(), drop);
-            const auto box = WaitForMessageBox(AppCaption());
+            const auto box = WaitForMessageBox(kProgramCaption);
             ASSERT_TRUE(box) << drop.front();
             EXPECT_TRUE(box->stopIcon);
             EXPECT_EQ(box->owner, main.Window());
@@ -185,8 +173,8 @@ TEST(FileDrop, FillsTheMatchingFieldsOrRefusesTheWholeDrop)
             EXPECT_NE(box->text.find("(.htm, .html)"), std::string::npos) << box->text;
             EXPECT_NE(box->text.find("(.csv)"), std::string::npos) << box->text;
             EXPECT_TRUE(DismissMessageBox(*box));
-            EXPECT_EQ(FileRow(main, IDC_HTML_FILE), page) << "a refused drop changes nothing";
-            EXPECT_EQ(FileRow(main, IDC_CSV_FILE), kListingB);
+            EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{page}) << "a refused drop changes nothing";
+            EXPECT_EQ(main.FileRows(IDC_CSV_FILE), Rows{kListingB});
         }
     });
 }
@@ -213,7 +201,7 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
         // An empty report copies nothing and says nothing.
         PutOnClipboard("earlier");
         ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
-        EXPECT_FALSE(WaitForMessageBox(AppCaption(), Timeout{500}));
+        EXPECT_FALSE(WaitForMessageBox(kProgramCaption, Timeout{500}));
         EXPECT_EQ(ClipboardText<std::string>(CF_TEXT), "earlier");
         HWND popup = OpenReportMenu(main);
         ASSERT_NE(popup, nullptr);

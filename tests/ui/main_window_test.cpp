@@ -47,14 +47,14 @@ TEST(MainWindow, ChoosingAgainReplacesTheFileAndCancellingKeepsIt)
     RunMainWindow([&](MainWindow& main) {
         ASSERT_TRUE(main.ChooseHtml(sampleHtml));
         ASSERT_TRUE(main.ChooseHtml(kHtml));
-        EXPECT_EQ(main.Rows(IDC_HTML_FILE), Rows{kHtml});
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{kHtml});
 
         ASSERT_TRUE(main.CancelChoosingHtml());
-        EXPECT_EQ(main.Rows(IDC_HTML_FILE), Rows{kHtml});
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{kHtml});
 
         // The kept path is the one Compare reads.
         ASSERT_TRUE(main.ChooseCsv(kListingA));
-        EXPECT_EQ(main.Rows(IDC_CSV_FILE), Rows{kListingA});
+        EXPECT_EQ(main.FileRows(IDC_CSV_FILE), Rows{kListingA});
         ASSERT_TRUE(main.Compare());
         EXPECT_EQ(main.ResultRows(), CommandLineRows(kHtml, kListingA));
     });
@@ -193,7 +193,7 @@ TEST(MainWindow, HelpWithoutItsPageSaysTheBrowserDidNotStart)
     // The test program has no help page beside it.
     RunMainWindow([](MainWindow& main) {
         PendingClick click = ClickDlgItem(main.Window(), IDC_HELP_PAGE);
-        const auto box = WaitForMessageBox(AppCaption());
+        const auto box = WaitForMessageBox();
         ASSERT_TRUE(box);
         EXPECT_EQ(box->text, "ERROR:  Could not start web browser.");
         EXPECT_TRUE(box->stopIcon);
@@ -228,7 +228,7 @@ TEST(MainWindow, KeyboardStartsOnHtmlFileAndTabsInTemplateOrder)
             return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == main.Item(IDC_SUBMITTED_AS_CHECKED);
         }));
         PressKey(info.hwndFocus, VK_RETURN);
-        const auto box = WaitForMessageBox(AppCaption());
+        const auto box = WaitForMessageBox();
         ASSERT_TRUE(box);
         EXPECT_EQ(box->text, "ERROR: Must specify HTML file name.");
         EXPECT_TRUE(DismissMessageBox(*box));

@@ -39,7 +39,7 @@ TEST(Startup, InitInstanceRunsTheMainWindowAndReturnsFalse)
     BOOL result = TRUE;
     RunWithDriver([&] { result = theApp.InitInstance(); },
                   [&] {
-                      seenWindow = WaitForWindow(kDialogClass, "tornwick");
+                      seenWindow = WaitForWindow(kDialogClass, kProgramCaption);
                       ASSERT_NE(seenWindow, nullptr);
                       mainWindowOfApp = AfxGetMainWnd() ? AfxGetMainWnd()->GetSafeHwnd() : nullptr;
                       EXPECT_TRUE(ClickAndWait(seenWindow, IDCANCEL));
@@ -120,7 +120,7 @@ TEST(AboutBox, OpensForItsCommandAndClosesByOkEscAndCloseBox)
                       [](HWND about) { ::PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); });
 
         // The main window is as it was and still answers.
-        EXPECT_EQ(main.Rows(IDC_HTML_FILE), std::vector<std::string>{TestFile("fixtures\\lotw.html")});
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), std::vector<std::string>{TestFile("fixtures\\lotw.html")});
         EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify CSV file name.");
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });

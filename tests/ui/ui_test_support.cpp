@@ -85,11 +85,6 @@ std::vector<std::string> CommandLineRows(const std::string& html, const std::str
     return rows;
 }
 
-std::string AppCaption()
-{
-    return theApp.AppName();
-}
-
 bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)
 {
     return ClickAndFillFileDialog(m_window, buttonId, dialogTitle, path);
@@ -120,7 +115,7 @@ bool MainWindow::Compare()
 std::optional<std::string> MainWindow::CompareExpectingMessage()
 {
     PendingClick click = ClickDlgItem(m_window, IDC_COMPARE);
-    const std::optional<MessageBoxInfo> box = WaitForMessageBox(AppCaption());
+    const std::optional<MessageBoxInfo> box = WaitForMessageBox();
     if (!box) {
         ADD_FAILURE() << "no message box appeared";
         return std::nullopt;
@@ -133,14 +128,14 @@ std::optional<std::string> MainWindow::CompareExpectingMessage()
     return box->text;
 }
 
-std::vector<std::string> MainWindow::Rows(int listId) const
+std::vector<std::string> MainWindow::FileRows(int listId) const
 {
-    return ReadListBox(Item(listId));
+    return ReadListBoxUtf8(Item(listId));
 }
 
 std::vector<std::string> MainWindow::ResultRows() const
 {
-    return Rows(IDC_RESULT_LIST);
+    return ReadListBox(Item(IDC_RESULT_LIST));
 }
 
 INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script)
@@ -150,7 +145,7 @@ INT_PTR RunMainWindow(const std::function<void(MainWindow&)>& script)
     INT_PTR result = 0;
     RunWithDriver([&] { result = dialog.DoModal(); },
                   [&] {
-                      HWND window = WaitForWindow(kDialogClass, "tornwick");
+                      HWND window = WaitForWindow(kDialogClass, kProgramCaption);
                       ASSERT_NE(window, nullptr) << "the main window did not open";
                       MainWindow main(window);
                       script(main);

@@ -38,9 +38,6 @@ private:
 std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
                                          bool submittedAsChecked = false);
 
-// The caption of every message box: the test program's name.
-std::string AppCaption();
-
 // The main window as the driver sees it.
 class MainWindow {
 public:
@@ -58,10 +55,11 @@ public:
     // Presses Compare and waits until the handler has returned.
     bool Compare();
     // Presses Compare, expects a stop-icon message box owned by the main
-    // window and captioned AppCaption(), dismisses it and returns its text.
+    // window and captioned kProgramCaption, dismisses it and returns its text.
     std::optional<std::string> CompareExpectingMessage();
 
-    std::vector<std::string> Rows(int listId) const;
+    // The row of a file list (UTF-8), and the report rows (bytes).
+    std::vector<std::string> FileRows(int listId) const;
     std::vector<std::string> ResultRows() const;
 
 private:

@@ -49,8 +49,6 @@ public:
         Selection& operator=(const Selection&) = delete;
         Selection& operator=(Selection&&) = delete;
 
-        bool Succeeded() const { return m_previous != nullptr; }
-
     private:
         HDC m_dc;
         HGDIOBJ m_previous;
@@ -66,8 +64,6 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(HWND window);
     ~CPaintDC() override;
-
-    const PAINTSTRUCT& PaintStruct() const { return m_ps; }
 
 private:
     HWND m_hWnd;

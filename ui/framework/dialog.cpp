@@ -19,7 +19,7 @@ public:
     ModalRun(CDialog& dialog, HOOKPROC filter)
     {
         if (modalDialogs.empty())
-            modalLoopHook = ::SetWindowsHookExA(WH_MSGFILTER, filter, nullptr, ::GetCurrentThreadId());
+            modalLoopHook = ::SetWindowsHookExW(WH_MSGFILTER, filter, nullptr, ::GetCurrentThreadId());
         modalDialogs.push_back(&dialog);
     }
     ~ModalRun()
@@ -70,7 +70,8 @@ INT_PTR CDialog::DoModal()
             owner = main->GetSafeHwnd();
     }
     const ModalRun run(*this, ModalLoopFilter);
-    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner,
+    // The wide form makes the dialog and its controls Unicode windows.
+    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), owner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -101,18 +102,12 @@ void CDialog::EndDialog(INT_PTR result)
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(false);
+    CDataExchange exchange(*this);
+    DoDataExchange(&exchange);
     return TRUE;
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
-
-bool CDialog::UpdateData(bool saveAndValidate)
-{
-    CDataExchange exchange(*this, saveAndValidate);
-    DoDataExchange(&exchange);
-    return true;
-}
 
 void CDialog::OnOK()
 {
@@ -133,15 +128,15 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
-        ::SetWindowLongPtrA(window, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_hWnd = window;
         return self->HandleInitDialog();
     }
-    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
     if (!self)
         return FALSE;  // messages before WM_INITDIALOG
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, DWLP_USER, 0);
+        ::SetWindowLongPtrW(window, DWLP_USER, 0);
         self->DetachControls();
         self->m_hWnd = nullptr;
         return FALSE;
@@ -195,7 +190,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return FALSE;
     if (AnswersDirectly(message))
         return result;
-    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }
 
@@ -207,7 +202,7 @@ void CDialog::CenterWindow()
     // The work area of the monitor the dialog is on (no task bar).
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT area = monitor.rcWork;
 
     RECT centre = area;

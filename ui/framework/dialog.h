@@ -24,16 +24,12 @@
 class CDialog;
 
 // Passed to DoDataExchange.  The program's dialogs only bind controls, so
-// only the direction (window to members or back) is carried.
+// it carries nothing but the dialog.
 class CDataExchange {
 public:
-    CDataExchange(CDialog& dialog, bool saveAndValidate)
-        : m_dialog(dialog), m_bSaveAndValidate(saveAndValidate)
-    {
-    }
+    explicit CDataExchange(CDialog& dialog) : m_dialog(dialog) {}
 
     CDialog& m_dialog;
-    const bool m_bSaveAndValidate;
 };
 
 // Binds the wrapper to the dialog's control with that id.  The wrapper is
@@ -58,7 +54,6 @@ protected:
     // controls (DoDataExchange).
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
-    bool UpdateData(bool saveAndValidate);
 
     virtual void OnOK();
     virtual void OnCancel();

@@ -10,7 +10,8 @@ public:
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
-    // CreateFontA's arguments; a font held before is deleted first.
+    // CreateFont's arguments (the face name in UTF-8); a font held before is
+    // deleted first.
     bool CreateFont(int height, int width, int escapement, int orientation, int weight,
                     BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
                     BYTE outPrecision, BYTE clipPrecision, BYTE quality,

@@ -1,5 +1,7 @@
 #include "list_box.h"
 
+#include "text_encoding.h"
+
 int CListBox::GetCount() const
 {
     return static_cast<int>(SendMessage(LB_GETCOUNT));
@@ -7,7 +9,7 @@ int CListBox::GetCount() const
 
 int CListBox::GetTextLen(int index) const
 {
-    return static_cast<int>(SendMessage(LB_GETTEXTLEN, index));
+    return static_cast<int>(::SendMessageA(m_hWnd, LB_GETTEXTLEN, index, 0));
 }
 
 std::string CListBox::GetText(int index) const
@@ -16,14 +18,31 @@ std::string CListBox::GetText(int index) const
     if (length <= 0)
         return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = static_cast<int>(SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data())));
+    const auto copied = ::SendMessageA(m_hWnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return text;
 }
 
-int CListBox::AddString(const std::string& text)
+std::string CListBox::GetUtf8Text(int index) const
 {
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    const auto length = SendMessage(LB_GETTEXTLEN, index);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return Utf8FromWide(text);
+}
+
+int CListBox::AddString(const std::string& bytes)
+{
+    return static_cast<int>(::SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str())));
+}
+
+int CListBox::AddUtf8String(const std::string& utf8)
+{
+    const std::wstring wide = WideFromUtf8(utf8);
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 int CListBox::DeleteString(int index)

@@ -1,6 +1,9 @@
 #include "menu.h"
 
-bool CMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text)
+#include "text_encoding.h"
+
+bool CMenu::AppendMenu(UINT flags, UINT_PTR id, const std::string& text)
 {
-    return ::AppendMenuA(m_hMenu, flags, id, text) != FALSE;
+    const std::wstring wide = WideFromUtf8(text);
+    return ::AppendMenuW(m_hMenu, flags, id, (flags & MF_SEPARATOR) ? nullptr : wide.c_str()) != FALSE;
 }

@@ -6,15 +6,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CMenu {
 public:
     explicit CMenu(HMENU menu = nullptr) : m_hMenu(menu) {}
 
-    HMENU GetSafeHmenu() const { return m_hMenu; }
     explicit operator bool() const { return m_hMenu != nullptr; }
 
-    // MF_SEPARATOR (text unused) or MF_STRING with the item's text.
-    bool AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr);
+    // MF_SEPARATOR (text unused) or MF_STRING with the item's text (UTF-8).
+    bool AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string());
 
 private:
     HMENU m_hMenu;

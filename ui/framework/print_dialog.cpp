@@ -7,12 +7,10 @@
 #include "win_app.h"
 #include "wnd.h"
 
-CPrintDialog::CPrintDialog(bool printSetupOnly, DWORD flags, CWnd* parent) : m_parent(parent)
+CPrintDialog::CPrintDialog(DWORD flags, CWnd* parent) : m_parent(parent)
 {
     m_pd.lStructSize = sizeof m_pd;
     m_pd.Flags = flags | PD_RETURNDC;
-    if (printSetupOnly)
-        m_pd.Flags |= PD_PRINTSETUP;
 
     CWinApp* app = AfxGetApp();
     if (app && app->HandlesCommand(ID_HELP)) {

@@ -1,6 +1,6 @@
 // print_dialog.h - the system's Print dialog.
 //
-//     CPrintDialog dialog(false, CPrintDialog::DefaultFlags, this);
+//     CPrintDialog dialog(CPrintDialog::DefaultFlags, this);
 //     if (dialog.DoModal() != IDOK)
 //         return;                          // cancelled: nothing to release
 //     CDC printer;
@@ -28,9 +28,8 @@ public:
     static constexpr DWORD DefaultFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
                                           PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 
-    // printSetupOnly: the Print Setup dialog instead of the Print dialog.
     // parent: the owner; the application's main window when none is given.
-    explicit CPrintDialog(bool printSetupOnly, DWORD flags = DefaultFlags, CWnd* parent = nullptr);
+    explicit CPrintDialog(DWORD flags = DefaultFlags, CWnd* parent = nullptr);
     ~CPrintDialog();
     CPrintDialog(const CPrintDialog&) = delete;
     CPrintDialog& operator=(const CPrintDialog&) = delete;
@@ -38,10 +37,6 @@ public:
     // Shows the dialog modally; IDOK when the user confirmed, IDCANCEL when
     // the user cancelled or the dialog could not be shown.
     INT_PTR DoModal();
-
-    // The chosen printer's device context after IDOK; still owned by the
-    // dialog.
-    HDC GetPrinterDC() const { return m_pd.hDC; }
 
     // Hands the device context over; the caller deletes it.
     HDC DetachPrinterDC();

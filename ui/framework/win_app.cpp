@@ -4,11 +4,19 @@
 
 #include <vector>
 
+#include "text_encoding.h"
 #include "wnd.h"
 
 namespace {
 CWinApp* theApplication = nullptr;
+
+// The folder part of a path, with its last separator.
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+}  // namespace
 
 CWinApp::CWinApp()
 {
@@ -24,10 +32,8 @@ CWinApp::~CWinApp()
 const std::string& CWinApp::AppName() const
 {
     if (m_appName.empty()) {
-        std::string name = AfxGetModuleFileName();
-        const auto slash = name.find_last_of("\\/:");
-        if (slash != std::string::npos)
-            name.erase(0, slash + 1);
+        const std::string path = AfxGetModuleFileName();
+        std::string name = path.substr(FolderOf(path).size());
         const auto dot = name.rfind('.');
         if (dot != std::string::npos && dot > 0)
             name.erase(dot);
@@ -38,19 +44,16 @@ const std::string& CWinApp::AppName() const
 
 std::string CWinApp::HelpFilePath() const
 {
-    std::string path = AfxGetModuleFileName();
-    const auto slash = path.find_last_of("\\/:");
-    path.erase(slash == std::string::npos ? 0 : slash + 1);
-    return path + AppName() + "-help.html";
+    return FolderOf(AfxGetModuleFileName()) + m_helpPageName;
 }
 
 void CWinApp::OnHelp()
 {
-    const std::string page = HelpFilePath();
+    const std::wstring page = WideFromUtf8(HelpFilePath());
     const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        ::ShellExecuteW(nullptr, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32)
-        AfxMessageBox("ERROR:  Could not open the help page " + page + ".", MB_ICONSTOP);
+        AfxMessageBox("ERROR:  Could not start web browser.", MB_ICONSTOP);
 }
 
 CWinApp* AfxGetApp()
@@ -65,35 +68,32 @@ CWnd* AfxGetMainWnd()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    return ::GetModuleHandleA(nullptr);
+    return ::GetModuleHandleW(nullptr);
 }
 
 std::string AfxGetModuleFileName()
 {
     // Paths may be longer than MAX_PATH; grow until the name fits.
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0)
             return {};
         if (length < buffer.size())
-            return std::string(buffer.data(), length);
+            return Utf8FromWide(std::wstring_view(buffer.data(), length));
         buffer.resize(buffer.size() * 2);
     }
 }
 
 std::string AfxLoadString(UINT id)
 {
-    std::vector<char> buffer(256);
-    for (;;) {
-        const int length = ::LoadStringA(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
-        if (length <= 0)
-            return {};
-        // A string that filled the buffer may have been cut short.
-        if (static_cast<std::size_t>(length) + 1 < buffer.size())
-            return std::string(buffer.data(), static_cast<std::size_t>(length));
-        buffer.resize(buffer.size() * 2);
-    }
+    // With a zero buffer size, LoadStringW hands back a pointer to the
+    // resource's own text and its length.
+    const wchar_t* text = nullptr;
+    const int length = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || !text)
+        return {};
+    return Utf8FromWide(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 int AfxMessageBox(const std::string& text, UINT type)
@@ -101,7 +101,7 @@ int AfxMessageBox(const std::string& text, UINT type)
     CWnd* main = AfxGetMainWnd();
     HWND owner = main ? main->GetSafeHwnd() : nullptr;
     const std::string caption = theApplication ? theApplication->AppName() : std::string();
-    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return ::MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(), type);
 }
 
 int AfxWinMain()

@@ -6,6 +6,9 @@
 // (AfxWinMain) calls its InitInstance, in which the whole application runs:
 // typically one modal main window.  When InitInstance returns, the process
 // ends; the framework runs no message loop of its own.
+//
+// Text crosses these functions as UTF-8: file names, message texts and
+// captions may hold any character, whatever the system's code page.
 #pragma once
 
 #include <windows.h>
@@ -32,16 +35,22 @@ public:
     // and extension.  It captions every AfxMessageBox.
     const std::string& AppName() const;
 
-    // The help page beside the program file: "<name>-help.html".
+    // The help page: the file m_helpPageName in the program file's folder,
+    // whatever the program file is called.
     std::string HelpFilePath() const;
 
     // The default handler of ID_HELP: opens the help page with the user's
-    // browser.  An application makes help available by mapping ID_HELP to
-    // it in its command table.
+    // browser, or tells the user that the browser did not start.  An
+    // application makes help available by mapping ID_HELP to it in its
+    // command table.
     void OnHelp();
 
     // Owns message boxes; set while the main window runs.
     CWnd* m_pMainWnd = nullptr;
+
+protected:
+    // The help page's file name, set by the application.
+    std::string m_helpPageName;
 
 private:
     mutable std::string m_appName;
@@ -54,14 +63,16 @@ CWnd* AfxGetMainWnd();
 // program file.
 HINSTANCE AfxGetResourceHandle();
 
-// The full path of the program file.
+// The full path of the program file (UTF-8).
 std::string AfxGetModuleFileName();
 
-// A string of the string table; empty when there is none with that id.
+// A string of the string table (UTF-8); empty when there is none with that
+// id.
 std::string AfxLoadString(UINT id);
 
 // A modal message box owned by the main window and captioned with the
-// application's name.  Returns the id of the button pressed.
+// application's name; the text is UTF-8.  Returns the id of the button
+// pressed.
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);
 
 // The framework's entry point: runs the application object's InitInstance.

@@ -11,7 +11,7 @@ HWND CWnd::Detach()
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
 HWND CWnd::GetDlgItem(int id) const
@@ -21,7 +21,7 @@ HWND CWnd::GetDlgItem(int id) const
 
 LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam);
+    return ::SendDlgItemMessageW(m_hWnd, id, message, wParam, lParam);
 }
 
 bool CWnd::IsIconic() const
@@ -63,10 +63,10 @@ void CWnd::SetRedraw(bool redraw)
 
 void CWnd::OnSysCommand(UINT id, LPARAM lParam)
 {
-    ::DefWindowProcA(m_hWnd, WM_SYSCOMMAND, id, lParam);
+    ::DefWindowProcW(m_hWnd, WM_SYSCOMMAND, id, lParam);
 }
 
 LRESULT CWnd::Default()
 {
-    return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::DefWindowProcW(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }

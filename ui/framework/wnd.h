@@ -1,5 +1,8 @@
 // wnd.h - CWnd: a window handle with the operations the program uses.
 //
+// The windows are Unicode windows: SendMessage sends the wide form of a
+// message, so that text such as a file name reaches the window whole.
+//
 // A CWnd does not own its window.  Dialog windows are created and destroyed
 // by CDialog::DoModal, and controls die with their dialog; the wrappers bound
 // to them are detached then (see CDialog).
