@@ -36,6 +36,7 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnMessage<&CtornwickDlg::OnContextMenu>(WM_CONTEXTMENU),
         OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
+        OnMessage<&CtornwickDlg::OnWidenToText>(kWidenToTextMessage),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;
@@ -59,7 +60,9 @@ BOOL CtornwickDlg::OnInitDialog()
 
     options = CompareOptions{};
 
-    SetListFont(WindowDpi(m_hWnd));
+    const UINT dpi = WindowDpi(m_hWnd);
+    SetListFont(dpi);
+    WidenControlsToTheirText(m_hWnd, dpi);
     ::DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }

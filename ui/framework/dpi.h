@@ -19,3 +19,11 @@ UINT WindowDpi(HWND window);
 
 // A size in pixels at 96 DPI, at that DPI instead (rounded to nearest).
 int ScaleForDpi(int pixels, UINT dpi);
+
+// Widens each static text and check box of the dialog whose text does not
+// fit it in its font, as far as the dialog's client area allows.  A layout
+// in dialog units grows with the dialog's font, but the width of a text does
+// not grow in exact step with its height: a label that just fits at 96 DPI
+// may be cut by a few pixels at another.  Only the controls' empty space
+// grows, so nothing that fits moves or changes.
+void WidenControlsToTheirText(HWND dialog, UINT dpi);
