@@ -415,13 +415,13 @@ TEST(Icon, HasAnImageForEachSizeWindowsShows)
 {
     // The group's directory: a 6-byte header, then 14 bytes per image.
     const HMODULE module = ::GetModuleHandleW(nullptr);
-    HRSRC group = ::FindResourceW(module, MAKEINTRESOURCEW(IDI_MAIN), MAKEINTRESOURCEW(3 + 11));  // RT_GROUP_ICON
+    HRSRC group = ::FindResourceW(module, MAKEINTRESOURCEW(IDI_MAIN), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(module, group)));
     ASSERT_NE(directory, nullptr);
     std::vector<std::pair<int, int>> images;  // size, bits per pixel
-    const int count = directory[4] | directory[5] << 8;
-    for (int i = 0; i < count; ++i) {
+    const std::size_t count = directory[4] | directory[5] << 8;
+    for (std::size_t i = 0; i < count; ++i) {
         const BYTE* entry = directory + 6 + 14 * i;
         images.emplace_back(entry[0] ? entry[0] : 256, entry[6] | entry[7] << 8);
     }
