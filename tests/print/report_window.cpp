@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
+#include "file_open.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "text_encoding.h"
 #include "tornwick_dlg.h"
 
 using namespace dialog_driver;
@@ -101,25 +104,45 @@ std::string FreshFolder(const std::string& name)
     // Backslashes throughout, as the file dialogs give paths back.
     std::string scratch = TORNWICK_SCRATCH_DIR;
     std::replace(scratch.begin(), scratch.end(), '/', '\\');
-    const std::string folder = scratch + "\\" + name;
-    ::CreateDirectoryA(scratch.c_str(), nullptr);
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::string folder = scratch;
+    ::CreateDirectoryW(WindowsFileName(folder).c_str(), nullptr);
+    // Each folder of the name in turn, so that a name may be a path.
+    for (std::size_t start = 0; start <= name.size();) {
+        std::size_t end = name.find('\\', start);
+        if (end == std::string::npos)
+            end = name.size();
+        folder += "\\" + name.substr(start, end - start);
+        ::CreateDirectoryW(WindowsFileName(folder).c_str(), nullptr);
+        start = end + 1;
+    }
     for (const std::string& file : FilesIn(folder))
-        ::DeleteFileA((folder + "\\" + file).c_str());
+        ::DeleteFileW(WindowsFileName(folder + "\\" + file).c_str());
     return folder;
 }
 
 std::vector<std::string> FilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(WindowsFileName(folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
-    } while (::FindNextFileA(search, &found));
+            names.push_back(Utf8FromWide(found.cFileName));
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     return names;
+}
+
+bool ReadReport(const std::string& path, std::string& bytes)
+{
+    StdioFile file = OpenFile(path, "rb");
+    if (!file)
+        return false;
+    bytes.clear();
+    char block[4096];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;)
+        bytes.append(block, got);
+    return !std::ferror(file.get());
 }

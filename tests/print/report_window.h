@@ -49,6 +49,9 @@ std::vector<std::string> NumberedRows(int count);
 bool SaveAs(const std::string& name, int answer = IDYES);
 
 // A fresh empty folder for one test, under the build tree's scratch folder.
+// Names are UTF-8 and may be long; name may hold backslashes (a path).
 std::string FreshFolder(const std::string& name);
 // The names of the files in a folder.
 std::vector<std::string> FilesIn(const std::string& folder);
+// The bytes of a file.
+bool ReadReport(const std::string& path, std::string& bytes);

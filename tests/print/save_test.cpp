@@ -98,11 +98,26 @@ TEST(Save, CancellingTheDialogWritesNothing)
     window.Run([&](HWND main) {
         ReportWindow::ShowRows(main, kReport);
         PendingClick save = ClickDlgItem(main, IDC_SAVE);
-        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle));
+        ASSERT_TRUE(CancelFileDialog(kSaveDialogTitle, folder));
         ASSERT_TRUE(save.Wait());
         EXPECT_EQ(FindMessageBox(), nullptr);
     });
     EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST(Save, NamesInAnyScript)
+{
+    const std::string folder = FreshFolder(std::string("save-names\\") + kNameInEveryScript);
+    const std::string name = folder + "\\\xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\xA1";
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ReportWindow::ShowRows(main, kReport);
+        SaveTo(main, name);
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadReport(name + ".txt", bytes));
+    EXPECT_EQ(bytes, kReportBytes);
+    EXPECT_EQ(FilesIn(folder).size(), 1u) << "no temporary file is left behind";
 }
 
 TEST(Save, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas)

@@ -2,7 +2,11 @@
 
 #include <dlgs.h>
 
+#include <commdlg.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <memory>
 
 namespace dialog_driver {
@@ -11,8 +15,7 @@ namespace {
 
 constexpr Timeout kPoll{20};
 
-// UTF-8 and the wide text of windows.  (The driver also serves programs that
-// do not link the program's own code.)
+// UTF-8 and the wide text of windows.
 std::wstring Widen(const std::string& utf8)
 {
     const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -21,7 +24,9 @@ std::wstring Widen(const std::string& utf8)
     return wide;
 }
 
-std::string Narrow(const std::wstring& wide)
+}  // namespace
+
+std::string ToUtf8(const std::wstring& wide)
 {
     const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
                                              nullptr, nullptr);
@@ -30,6 +35,8 @@ std::string Narrow(const std::wstring& wide)
                           nullptr);
     return utf8;
 }
+
+namespace {
 
 std::atomic<DWORD> drivenProcess{::GetCurrentProcessId()};
 
@@ -184,7 +191,7 @@ std::string WindowText(HWND window)
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const auto copied = ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return Narrow(text);
+    return ToUtf8(text);
 }
 
 std::string ClassName(HWND window)
@@ -333,11 +340,29 @@ bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
     return filled && click.Wait(timeout);
 }
 
-bool CancelFileDialog(const std::string& title, Timeout timeout)
+bool CancelFileDialog(const std::string& title, const std::string& folder, Timeout timeout)
 {
     HWND dialog = WaitForWindow(kDialogClass, title, timeout);
     if (!dialog)
         return false;
+    if (!folder.empty()) {
+        // A folder's path typed as the file name opens that folder.
+        if (!EnterFileName(title, folder, timeout))
+            return false;
+        const auto lower = [](std::string text) {
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+            return text;
+        };
+        const bool opened = WaitUntil([&] {
+            std::wstring shown(32768, L'\0');
+            const auto length = ::SendMessageW(dialog, CDM_GETFOLDERPATH, shown.size(),
+                                               reinterpret_cast<LPARAM>(shown.data()));
+            shown.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+            return lower(ToUtf8(shown)) == lower(folder);
+        }, timeout);
+        if (!opened)
+            return false;
+    }
     PostButtonClick(dialog, IDCANCEL);
     return WaitUntilGone(dialog, timeout);
 }
@@ -365,7 +390,7 @@ std::vector<std::string> ReadListBoxUtf8(HWND list)
         std::wstring row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
         const auto copied = ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
         row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        rows.push_back(Narrow(row));
+        rows.push_back(ToUtf8(row));
     }
     return rows;
 }

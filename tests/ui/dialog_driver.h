@@ -34,6 +34,10 @@ constexpr Timeout kTimeout{15000};
 // The dialog class of dialogs and message boxes.
 constexpr const char* kDialogClass = "#32770";
 
+// A name in four scripts: Latin-1 beyond ASCII, Cyrillic, CJK, and a
+// character outside the Basic Multilingual Plane (a UTF-16 surrogate pair).
+constexpr const char* kNameInEveryScript = "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\xA1";
+
 // The caption of the main window and of every message box the program shows
 // (the program file's name; the test programs are named like the program).
 constexpr const char* kProgramCaption = "tornwick";
@@ -53,6 +57,9 @@ void DriveProcess(DWORD processId);
 
 // Window texts are UTF-8 here: they are read and written with the wide
 // messages, so that a file name in any script comes through whole.
+
+// Wide text as UTF-8.
+std::string ToUtf8(const std::wstring& wide);
 
 // A visible top-level window of the driven process with that class and
 // caption.
@@ -136,8 +143,11 @@ bool FillFileDialog(const std::string& title, const std::string& path, Timeout t
 // title that it opens, and waits until the click's handler has returned.
 bool ClickAndFillFileDialog(HWND dialog, int buttonId, const std::string& title,
                             const std::string& path, Timeout timeout = kTimeout);
-// Waits for the file dialog with that title and cancels it.
-bool CancelFileDialog(const std::string& title, Timeout timeout = kTimeout);
+// Waits for the file dialog with that title and cancels it; when a folder is
+// given, only once the dialog shows that folder (its path typed in, as a
+// user would).
+bool CancelFileDialog(const std::string& title, const std::string& folder = std::string(),
+                      Timeout timeout = kTimeout);
 
 // The rows of a list box, read with LB_GETCOUNT and LB_GETTEXT: as bytes
 // (the ANSI messages, for report rows) or as UTF-8 (the wide ones, for

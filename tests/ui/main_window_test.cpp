@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 
+#include "compare.h"
+#include "framework/win_app.h"
 #include "resources/resource.h"
+#include "text_encoding.h"
 #include "ui_test_support.h"
 
 using namespace dialog_driver;
@@ -21,6 +25,45 @@ const char kSubmittedMismatch[] =
 bool Contains(const Rows& rows, const std::string& row)
 {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+// Makes a list box refuse every row past the first `room`, as a list out of
+// memory does, for as long as it lives.
+class CrampedList {
+public:
+    CrampedList(HWND list, LRESULT room) : m_list(list)
+    {
+        s_room = room;
+        s_original = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuse)));
+    }
+    ~CrampedList() { ::SetWindowLongPtrW(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_original)); }
+    CrampedList(const CrampedList&) = delete;
+    CrampedList& operator=(const CrampedList&) = delete;
+
+private:
+    static LRESULT CALLBACK Refuse(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == LB_ADDSTRING && ::CallWindowProcW(s_original, list, LB_GETCOUNT, 0, 0) >= s_room)
+            return LB_ERRSPACE;
+        return ::CallWindowProcW(s_original, list, message, wParam, lParam);
+    }
+
+    HWND m_list;
+    static inline WNDPROC s_original = nullptr;
+    static inline LRESULT s_room = 0;
+};
+
+// Clicks the button and returns the text of the message box it shows.
+std::optional<std::string> MessageOfButton(HWND main, int id)
+{
+    PendingClick click = ClickDlgItem(main, id);
+    const auto box = WaitForMessageBox();
+    if (!box)
+        return std::nullopt;
+    EXPECT_TRUE(DismissMessageBox(*box));
+    EXPECT_TRUE(click.Wait());
+    return box->text;
 }
 
 }  // namespace
@@ -233,4 +276,123 @@ TEST(MainWindow, KeyboardStartsOnHtmlFileAndTabsInTemplateOrder)
         EXPECT_EQ(box->text, "ERROR: Must specify HTML file name.");
         EXPECT_TRUE(DismissMessageBox(*box));
     });
+}
+
+TEST(MainWindow, FileNamesInAnyScriptAreChosenShownComparedAndNamedInMessages)
+{
+    const std::string folder = kNameInEveryScript;
+    TemporaryCopy html(kHtml, folder + "\\\xE6\x9D\xB1\xE4\xBA\xAC.html");
+    TemporaryCopy csv(kListingA, folder + "\\\xD0\x96\xD1\x83\xD0\xBA \xF0\x9F\x93\xA1.csv");
+    const Rows expected = CommandLineRows(kHtml, kListingA);
+    RunMainWindow([&](MainWindow& main) {
+        EXPECT_TRUE(::IsWindowUnicode(main.Window()));
+        EXPECT_TRUE(::IsWindowUnicode(main.Item(IDC_HTML_FILE)));
+        ASSERT_TRUE(main.ChooseHtml(html.Path()));
+        ASSERT_TRUE(main.ChooseCsv(csv.Path()));
+        EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{html.Path()});
+        EXPECT_EQ(main.FileRows(IDC_CSV_FILE), Rows{csv.Path()});
+        ASSERT_TRUE(main.Compare());
+        EXPECT_EQ(main.ResultRows(), expected);
+
+        ASSERT_TRUE(::DeleteFileW(WideFromUtf8(csv.Path()).c_str()));
+        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR:  Could not open CSV file " + csv.Path() + ".");
+        EXPECT_EQ(main.ResultRows(), expected);
+    });
+}
+
+TEST(MainWindow, AReadErrorIsShownLikeAFileThatCannotBeOpened)
+{
+    // A listing that opens but fails to read (see CMakeLists.txt).
+    const std::string unreadable = TestFile("fixtures\\unreadable.csv");
+    struct : ReportSink {
+        bool touched = false;
+        void Clear() override { touched = true; }
+        void Append(std::string_view) override { touched = true; }
+    } untouched;
+    CompareOptions options;
+    const RunOutcome engine = RunComparison(kHtml, unreadable, options, untouched);
+    ASSERT_NE(engine.status, RunStatus::Completed);
+    ASSERT_FALSE(untouched.touched);
+    ASSERT_EQ(engine.message.rfind("ERROR:  Could not ", 0), 0u) << engine.message;
+
+    const Rows expected = CommandLineRows(kHtml, kListingA);
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(kListingA));
+        ASSERT_TRUE(main.Compare());
+        ASSERT_TRUE(main.ChooseCsv(unreadable));
+        EXPECT_EQ(main.CompareExpectingMessage(), engine.message);
+        EXPECT_EQ(main.ResultRows(), expected) << "the shown report stays";
+
+        ASSERT_TRUE(main.ChooseCsv(kListingA));
+        ASSERT_TRUE(main.Compare());
+        EXPECT_EQ(main.ResultRows(), expected);
+    });
+}
+
+TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
+{
+    const Rows expected = CommandLineRows(kHtml, kListingA);
+    ASSERT_GT(expected.size(), 5u);
+    const Rows firstFive(expected.begin(), expected.begin() + 5);
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(kListingA));
+        {
+            CrampedList cramped(main.Item(IDC_RESULT_LIST), 5);
+            EXPECT_EQ(main.CompareExpectingMessage(),
+                      "ERROR:  The report is incomplete: the result list could hold only 5 of its " +
+                          std::to_string(expected.size()) + " rows.");
+        }
+        EXPECT_EQ(main.ResultRows(), firstFive) << "no gap: nothing after the refused row";
+
+        // Neither the Save nor the Print dialog opens for a shortened report.
+        EXPECT_EQ(MessageOfButton(main.Window(), IDC_SAVE), "ERROR:  The report is incomplete, so it was not saved.");
+        EXPECT_EQ(MessageOfButton(main.Window(), IDC_PRINT),
+                  "ERROR:  The report is incomplete, so it was not printed.");
+
+        // A whole report makes Save available again.
+        ASSERT_TRUE(main.Compare());
+        EXPECT_EQ(main.ResultRows(), expected);
+        PendingClick save = ClickDlgItem(main.Window(), IDC_SAVE);
+        EXPECT_TRUE(CancelFileDialog("Output log file"));
+        EXPECT_TRUE(save.Wait());
+    });
+}
+
+// Help finds its page beside the program in a folder named in any script:
+// the test program, named like the program, is copied there with a page
+// beside it and run again to look.
+TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
+{
+    if (std::getenv("TORNWICK_HELP_PROBE")) {
+        const std::string page = theApp.HelpFilePath();
+        const std::string program = AfxGetModuleFileName();
+        EXPECT_EQ(page, program.substr(0, program.rfind('\\') + 1) + "tornwick-help.html");
+        EXPECT_NE(::GetFileAttributesW(WideFromUtf8(page).c_str()), INVALID_FILE_ATTRIBUTES) << page;
+        return;
+    }
+    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\tornwick.exe");
+    const std::string programPath = program.Path();
+    const std::wstring page =
+        WideFromUtf8(programPath.substr(0, programPath.rfind('\\') + 1) + "tornwick-help.html");
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(TestFile("fixtures\\lotw.html")).c_str(), page.c_str(), FALSE));
+
+    std::wstring command = L"\"" + WideFromUtf8(program.Path()) +
+                           L"\" --gtest_filter=Help.PageIsFoundBesideTheProgramInAFolderOfAnyName";
+    ::SetEnvironmentVariableW(L"TORNWICK_HELP_PROBE", L"1");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                          nullptr, &startup, &process);
+    ::SetEnvironmentVariableW(L"TORNWICK_HELP_PROBE", nullptr);
+    ASSERT_TRUE(started) << program.Path();
+    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD status = 1;
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    ::DeleteFileW(page.c_str());
+    EXPECT_EQ(status, 0u) << "the copy in " << program.Path() << " did not find its help page";
 }

@@ -10,8 +10,11 @@
 // Exit status 0 on success.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "dialog_driver.h"
 #include "resources/resource.h"
@@ -55,8 +58,15 @@ int CloseAbout()
 
 }  // namespace
 
-int main(int argc, char** argv)
+int main()
 {
+    // The arguments as UTF-8, so that file names in any script come through.
+    int argc = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    std::vector<std::string> argv;
+    for (int i = 0; i < argc; ++i)
+        argv.push_back(ToUtf8(wide[i]));
+    ::LocalFree(wide);
     const std::string mode = argc == 2 ? argv[1] : "";
     if (argc != 3 && mode != "--exit" && mode != "--about" && mode != "--close-about") {
         std::fprintf(stderr, "usage: tornwick-screenshot-driver HTML CSV | --about | --close-about | --exit\n");
@@ -66,7 +76,7 @@ int main(int argc, char** argv)
     // any DPI (a program that is not DPI-aware would get them scaled).
     ::SetProcessDPIAware();
     DriveProcess(0);
-    HWND main = WaitForWindow(kDialogClass, "tornwick", Timeout{60000});
+    HWND main = WaitForWindow(kDialogClass, kProgramCaption, Timeout{60000});
     if (!main) {
         std::fprintf(stderr, "tornwick's window did not appear\n");
         return 1;

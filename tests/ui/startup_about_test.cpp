@@ -69,9 +69,14 @@ TEST(Startup, ExitEscAndTheCloseBoxEndTheWindow)
 TEST(Startup, MainWindowHasItsIconAndTaskBarButton)
 {
     RunMainWindow([](MainWindow& main) {
-        EXPECT_NE(::SendMessageA(main.Window(), WM_GETICON, ICON_BIG, 0), 0);
-        EXPECT_NE(::SendMessageA(main.Window(), WM_GETICON, ICON_SMALL, 0), 0);
-        EXPECT_NE(::SendMessageA(main.Window(), WM_QUERYDRAGICON, 0, 0), 0);
+        // The program's own icon (a shared icon: loading it again gives the
+        // same handle), not the system's default that Wine would give.
+        const auto ours = reinterpret_cast<LRESULT>(
+            ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN)));
+        ASSERT_NE(ours, 0);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_GETICON, ICON_BIG, 0), ours);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_GETICON, ICON_SMALL, 0), ours);
+        EXPECT_EQ(::SendMessageW(main.Window(), WM_QUERYDRAGICON, 0, 0), ours);
         EXPECT_TRUE(::GetWindowLongA(main.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
         const LONG style = ::GetWindowLongA(main.Window(), GWL_STYLE);
         EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));

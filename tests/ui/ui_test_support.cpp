@@ -8,6 +8,7 @@
 #include "file_bytes.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "text_encoding.h"
 #include "tornwick_dlg.h"
 
 using namespace dialog_driver;
@@ -45,12 +46,18 @@ TemporaryCopy::TemporaryCopy(const std::string& source, const std::string& name)
     ::DeleteFileA(m_folder.c_str());
     ::CreateDirectoryA(m_folder.c_str(), nullptr);
     m_path = m_folder + "\\" + name;
-    ::CopyFileA(source.c_str(), m_path.c_str(), FALSE);
+    if (const auto slash = name.rfind('\\'); slash != std::string::npos) {
+        m_subfolder = m_folder + "\\" + name.substr(0, slash);
+        ::CreateDirectoryW(WideFromUtf8(m_subfolder).c_str(), nullptr);
+    }
+    ::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(m_path).c_str(), FALSE);
 }
 
 TemporaryCopy::~TemporaryCopy()
 {
-    ::DeleteFileA(m_path.c_str());
+    ::DeleteFileW(WideFromUtf8(m_path).c_str());
+    if (!m_subfolder.empty())
+        ::RemoveDirectoryW(WideFromUtf8(m_subfolder).c_str());
     ::RemoveDirectoryA(m_folder.c_str());
 }
 

@@ -19,7 +19,8 @@ extern CtornwickApp theApp;
 std::string TestFile(const std::string& relativePath);
 
 // A copy of a test file in a fresh temporary folder, for tests that delete
-// it; the folder goes when the object ends.
+// it; the folder goes when the object ends.  The name (UTF-8) may hold one
+// folder of its own: "Жук\\listing.csv".
 class TemporaryCopy {
 public:
     explicit TemporaryCopy(const std::string& source, const std::string& name);
@@ -31,6 +32,7 @@ public:
 
 private:
     std::string m_folder;
+    std::string m_subfolder;
     std::string m_path;
 };
 

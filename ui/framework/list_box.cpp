@@ -23,17 +23,6 @@ std::string CListBox::GetText(int index) const
     return text;
 }
 
-std::string CListBox::GetUtf8Text(int index) const
-{
-    const auto length = SendMessage(LB_GETTEXTLEN, index);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const auto copied = SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return Utf8FromWide(text);
-}
-
 int CListBox::AddString(const std::string& bytes)
 {
     return static_cast<int>(::SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str())));

@@ -3,8 +3,7 @@
 // A list holds one of two kinds of row.  Report rows are single-byte text
 // that must come back byte for byte: AddString and GetText carry them with
 // the ANSI form of the messages.  Names, such as a file's path, are UTF-8
-// and may hold any character: AddUtf8String and GetUtf8Text carry them with
-// the wide form.
+// and may hold any character: AddUtf8String carries them with the wide form.
 #pragma once
 
 #include <string>
@@ -19,8 +18,6 @@ public:
     int GetTextLen(int index) const;
     // The row's bytes; empty when there is no such row.
     std::string GetText(int index) const;
-    // The row's text as UTF-8; empty when there is no such row.
-    std::string GetUtf8Text(int index) const;
 
     // Appends a row (the lists the program uses are not sorted); returns its
     // index, or LB_ERR / LB_ERRSPACE when the list refused it.
