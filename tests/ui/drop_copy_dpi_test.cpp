@@ -4,7 +4,6 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -43,49 +42,6 @@ void DropFiles(HWND window, const std::vector<std::string>& names)
     ::GlobalUnlock(block);
     ASSERT_TRUE(::PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0));
 }
-
-// A fresh folder with a name from beyond the ANSI code page; gone at the end.
-class UnicodeFolder {
-public:
-    UnicodeFolder()
-    {
-        wchar_t temp[MAX_PATH + 1] = {};
-        ::GetTempPathW(MAX_PATH, temp);
-        m_path = Utf8FromWide(temp) + "tornwick \xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9D\x84\x9E " +
-                 std::to_string(::GetCurrentProcessId());
-        ::CreateDirectoryW(WideFromUtf8(m_path).c_str(), nullptr);
-    }
-    ~UnicodeFolder()
-    {
-        for (const std::string& name : m_made) {
-            const std::wstring wide = WideFromUtf8(name);
-            if (!::DeleteFileW(wide.c_str()))
-                ::RemoveDirectoryW(wide.c_str());
-        }
-        ::RemoveDirectoryW(WideFromUtf8(m_path).c_str());
-    }
-    UnicodeFolder(const UnicodeFolder&) = delete;
-    UnicodeFolder& operator=(const UnicodeFolder&) = delete;
-
-    std::string Copy(const std::string& source, const std::string& name)
-    {
-        const std::string path = m_path + "\\" + name;
-        EXPECT_TRUE(::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(path).c_str(), FALSE)) << path;
-        m_made.push_back(path);
-        return path;
-    }
-    std::string Folder(const std::string& name)
-    {
-        const std::string path = m_path + "\\" + name;
-        EXPECT_TRUE(::CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr)) << path;
-        m_made.push_back(path);
-        return path;
-    }
-
-private:
-    std::string m_path;
-    std::vector<std::string> m_made;
-};
 
 // The clipboard's text in one format; nullopt when it holds none.
 template <class Text>
@@ -139,11 +95,14 @@ bool WaitForFocusIn(const MainWindow& main)
 
 TEST(FileDrop, FillsTheMatchingFieldsOrRefusesTheWholeDrop)
 {
-    UnicodeFolder folder;
-    const std::string page = folder.Copy(kHtml, "Matrix \xC3\x85\xD0\x96\xE6\x97\xA5\xF0\x9D\x84\x9E.HTML");
-    const std::string listing = folder.Copy(kListingA, "listing \xD0\x96\xD1\x83\xD0\xBA.csv");
-    const std::string notes = folder.Copy(kListingA, "notes.txt");
-    const std::string pagesFolder = folder.Folder("pages.htm");
+    const std::string script = kNameInEveryScript;
+    const TemporaryCopy pageCopy(kHtml, script + "\\Matrix " + script + ".HTML");
+    const TemporaryCopy listingCopy(kListingA, script + "\\listing " + script + ".csv");
+    const TemporaryCopy notesCopy(kListingA, "notes.txt");
+    const std::string& page = pageCopy.Path();
+    const std::string& listing = listingCopy.Path();
+    const std::string& notes = notesCopy.Path();
+    const std::string folder = notes.substr(0, notes.rfind('\\'));
 
     RunMainWindow([&](MainWindow& main) {
         // A listing and a page in one drop, in either order, names beyond
@@ -160,7 +119,7 @@ TEST(FileDrop, FillsTheMatchingFieldsOrRefusesTheWholeDrop)
         EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{page});
 
         const std::vector<std::vector<std::string>> refused = {
-            {notes}, {pagesFolder}, {page, kHtml}, {listing, kListingA}, {kHtml, kListingA, notes}};
+            {notes}, {folder}, {page, kHtml}, {listing, kListingA}, {kHtml, kListingA, notes}};
         for (const auto& drop : refused) {
             DropFiles(main.Window(), drop);
             const auto box = WaitForMessageBox(kProgramCaption);
