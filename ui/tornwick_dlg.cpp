@@ -1,5 +1,7 @@
 #include "tornwick_dlg.h"
 
+#include <commdlg.h>
+
 #include <optional>
 #include <utility>
 

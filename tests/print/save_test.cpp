@@ -11,15 +11,18 @@ using namespace dialog_driver;
 
 namespace {
 
+// Report rows are single-byte text, saved byte for byte: a middle dot, a
+// Latin-1 letter and bytes the ANSI code page leaves undefined among them.
+const std::string kHighBytes = "Caf\xE9 \xB7 \x81\x8D\x8F\x90\x9D \xFF";
 const std::vector<std::string> kReport = {
-    "Header line",
+    "Header line " + kHighBytes,
     "",
     "MISMATCH - 5B    Cyprus                        20M  *  LoTW .",
     "",
     "Summary " + std::string(300, '='),  // wider than the list on screen
     "",
 };
-const std::string kReportBytes = "Header line\r\n\r\n"
+const std::string kReportBytes = "Header line " + kHighBytes + "\r\n\r\n"
                                  "MISMATCH - 5B    Cyprus                        20M  *  LoTW .\r\n"
                                  "\r\nSummary " +
                                  std::string(300, '=') + "\r\n\r\n";

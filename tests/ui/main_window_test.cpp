@@ -54,32 +54,20 @@ private:
     static inline LRESULT s_room = 0;
 };
 
-// Clicks the button and returns the text of the message box it shows.
-std::optional<std::string> MessageOfButton(HWND main, int id)
-{
-    PendingClick click = ClickDlgItem(main, id);
-    const auto box = WaitForMessageBox();
-    if (!box)
-        return std::nullopt;
-    EXPECT_TRUE(DismissMessageBox(*box));
-    EXPECT_TRUE(click.Wait());
-    return box->text;
-}
-
 }  // namespace
 
 TEST(MainWindow, CompareNamesTheFirstMissingFileAndKeepsTheList)
 {
     RunMainWindow([](MainWindow& main) {
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify HTML file name.");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR: Must specify HTML file name.");
 
         ASSERT_TRUE(main.ChooseCsv(kListingA));
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify HTML file name.");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR: Must specify HTML file name.");
         EXPECT_TRUE(main.ResultRows().empty());
     });
     RunMainWindow([](MainWindow& main) {
         ASSERT_TRUE(main.ChooseHtml(kHtml));
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify CSV file name.");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR: Must specify CSV file name.");
         EXPECT_TRUE(main.ResultRows().empty());
     });
 }
@@ -166,11 +154,11 @@ TEST(MainWindow, FileGoneSinceChosenShowsTheMessageAndKeepsTheReport)
         ASSERT_FALSE(shown.empty());
 
         ASSERT_TRUE(::DeleteFileA(csv.Path().c_str()));
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR:  Could not open CSV file " + csv.Path() + ".");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR:  Could not open CSV file " + csv.Path() + ".");
         EXPECT_EQ(main.ResultRows(), shown);
 
         ASSERT_TRUE(::DeleteFileA(html.Path().c_str()));
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR:  Could not open HTML file " + html.Path() + ".");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR:  Could not open HTML file " + html.Path() + ".");
         EXPECT_EQ(main.ResultRows(), shown);
     });
 }
@@ -235,13 +223,7 @@ TEST(MainWindow, HelpWithoutItsPageSaysTheBrowserDidNotStart)
 {
     // The test program has no help page beside it.
     RunMainWindow([](MainWindow& main) {
-        PendingClick click = ClickDlgItem(main.Window(), IDC_HELP_PAGE);
-        const auto box = WaitForMessageBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->text, "ERROR:  Could not start web browser.");
-        EXPECT_TRUE(box->stopIcon);
-        EXPECT_TRUE(DismissMessageBox(*box));
-        EXPECT_TRUE(click.Wait());
+        EXPECT_EQ(main.ButtonMessage(IDC_HELP_PAGE), "ERROR:  Could not start web browser.");
     });
 }
 
@@ -295,7 +277,7 @@ TEST(MainWindow, FileNamesInAnyScriptAreChosenShownComparedAndNamedInMessages)
         EXPECT_EQ(main.ResultRows(), expected);
 
         ASSERT_TRUE(::DeleteFileW(WideFromUtf8(csv.Path()).c_str()));
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR:  Could not open CSV file " + csv.Path() + ".");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR:  Could not open CSV file " + csv.Path() + ".");
         EXPECT_EQ(main.ResultRows(), expected);
     });
 }
@@ -321,7 +303,7 @@ TEST(MainWindow, AReadErrorIsShownLikeAFileThatCannotBeOpened)
         ASSERT_TRUE(main.ChooseCsv(kListingA));
         ASSERT_TRUE(main.Compare());
         ASSERT_TRUE(main.ChooseCsv(unreadable));
-        EXPECT_EQ(main.CompareExpectingMessage(), engine.message);
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), engine.message);
         EXPECT_EQ(main.ResultRows(), expected) << "the shown report stays";
 
         ASSERT_TRUE(main.ChooseCsv(kListingA));
@@ -340,7 +322,7 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
         ASSERT_TRUE(main.ChooseCsv(kListingA));
         {
             CrampedList cramped(main.Item(IDC_RESULT_LIST), 5);
-            EXPECT_EQ(main.CompareExpectingMessage(),
+            EXPECT_EQ(main.ButtonMessage(IDC_COMPARE),
                       "ERROR:  The report is incomplete: the result list could hold only 5 of its " +
                           std::to_string(expected.size()) + " rows.");
         }
@@ -348,8 +330,8 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
 
         // Neither the Save nor the Print dialog opens for a shortened report,
         // and Ctrl+C does not copy it.
-        EXPECT_EQ(MessageOfButton(main.Window(), IDC_SAVE), "ERROR:  The report is incomplete, so it was not saved.");
-        EXPECT_EQ(MessageOfButton(main.Window(), IDC_PRINT),
+        EXPECT_EQ(main.ButtonMessage(IDC_SAVE), "ERROR:  The report is incomplete, so it was not saved.");
+        EXPECT_EQ(main.ButtonMessage(IDC_PRINT),
                   "ERROR:  The report is incomplete, so it was not printed.");
         ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
         const auto copyBox = WaitForMessageBox();
@@ -366,9 +348,9 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
     });
 }
 
-// Help finds its page beside the program in a folder named in any script:
-// the test program, named like the program, is copied there with a page
-// beside it and run again to look.
+// Help finds its page beside the program in a folder named in any script,
+// whatever the program file is called: the test program is copied there
+// under another name, with a page beside it, and run again to look.
 TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
 {
     if (std::getenv("TORNWICK_HELP_PROBE")) {
@@ -378,7 +360,7 @@ TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
         EXPECT_NE(::GetFileAttributesW(WideFromUtf8(page).c_str()), INVALID_FILE_ATTRIBUTES) << page;
         return;
     }
-    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\tornwick.exe");
+    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\dxcc-check.exe");
     const std::string programPath = program.Path();
     const std::wstring page =
         WideFromUtf8(programPath.substr(0, programPath.rfind('\\') + 1) + "tornwick-help.html");

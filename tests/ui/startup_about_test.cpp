@@ -126,7 +126,7 @@ TEST(AboutBox, OpensForItsCommandAndClosesByOkEscAndCloseBox)
 
         // The main window is as it was and still answers.
         EXPECT_EQ(main.FileRows(IDC_HTML_FILE), std::vector<std::string>{TestFile("fixtures\\lotw.html")});
-        EXPECT_EQ(main.CompareExpectingMessage(), "ERROR: Must specify CSV file name.");
+        EXPECT_EQ(main.ButtonMessage(IDC_COMPARE), "ERROR: Must specify CSV file name.");
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }

@@ -119,9 +119,9 @@ bool MainWindow::Compare()
     return ClickAndWait(m_window, IDC_COMPARE);
 }
 
-std::optional<std::string> MainWindow::CompareExpectingMessage()
+std::optional<std::string> MainWindow::ButtonMessage(int buttonId)
 {
-    PendingClick click = ClickDlgItem(m_window, IDC_COMPARE);
+    PendingClick click = ClickDlgItem(m_window, buttonId);
     const std::optional<MessageBoxInfo> box = WaitForMessageBox();
     if (!box) {
         ADD_FAILURE() << "no message box appeared";

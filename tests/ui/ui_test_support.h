@@ -56,9 +56,9 @@ public:
 
     // Presses Compare and waits until the handler has returned.
     bool Compare();
-    // Presses Compare, expects a stop-icon message box owned by the main
+    // Presses the button, expects a stop-icon message box owned by the main
     // window and captioned kProgramCaption, dismisses it and returns its text.
-    std::optional<std::string> CompareExpectingMessage();
+    std::optional<std::string> ButtonMessage(int buttonId);
 
     // The row of a file list (UTF-8), and the report rows (bytes).
     std::vector<std::string> FileRows(int listId) const;
