@@ -38,7 +38,7 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnMessage<&CtornwickDlg::OnContextMenu>(WM_CONTEXTMENU),
         OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
-        OnMessage<&CtornwickDlg::OnWidenToText>(kWidenToTextMessage),
+        OnMessage<&CtornwickDlg::OnAfterDpiChange>(kAfterDpiChangeMessage),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;

@@ -47,7 +47,7 @@ protected:
     void OnContextMenu(WPARAM window, LPARAM point);
     void OnDropFiles(WPARAM drop, LPARAM);
     void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
-    void OnWidenToText();
+    void OnAfterDpiChange();
 
 private:
     void AddAboutMenuItem();
@@ -55,9 +55,9 @@ private:
     // field's file: its path member and the only row of its list.
     static void ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list);
     static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
-    // Posted to itself after a change of DPI: fit the controls to their text
-    // once the new layout is in place.
-    static constexpr UINT kWidenToTextMessage = WM_APP + 1;
+    // Posted to itself on a change of DPI, to finish once the dialog manager
+    // has laid the window out for it.
+    static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
     // Makes listFont for the DPI of the window's screen and gives it to the
     // result list.
     void SetListFont(UINT dpi);

@@ -50,11 +50,14 @@ void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
     ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     SetListFont(HIWORD(dpi));
-    // After the dialog manager has laid the template out again.
-    ::PostMessageW(m_hWnd, kWidenToTextMessage, 0, 0);
+    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, 0, 0);
 }
 
-void CtornwickDlg::OnWidenToText()
+// Once the dialog manager has laid the template out again for the new DPI
+// (and may have handed its own font to every control): the list gets its
+// font back, and the labels their room.
+void CtornwickDlg::OnAfterDpiChange()
 {
+    resultList.SetFont(listFont, true);
     WidenControlsToTheirText(m_hWnd, WindowDpi(m_hWnd));
 }
