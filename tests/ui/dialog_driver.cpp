@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cctype>
 #include <memory>
+#include <type_traits>
 
 namespace dialog_driver {
 
@@ -367,31 +368,37 @@ bool CancelFileDialog(const std::string& title, const std::string& folder, Timeo
     return WaitUntilGone(dialog, timeout);
 }
 
+namespace {
+
+// A list box's row, read with the ANSI messages (char: the bytes) or the
+// wide ones (wchar_t).
+template <class Char>
+std::basic_string<Char> ListRow(HWND list, LRESULT index)
+{
+    constexpr bool ansi = std::is_same_v<Char, char>;
+    const auto send = ansi ? ::SendMessageA : ::SendMessageW;
+    const auto length = send(list, LB_GETTEXTLEN, index, 0);
+    std::basic_string<Char> row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, Char{});
+    const auto copied = send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row.data()));
+    row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return row;
+}
+
+}  // namespace
+
 std::vector<std::string> ReadListBox(HWND list)
 {
     std::vector<std::string> rows;
-    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length = ::SendMessageA(list, LB_GETTEXTLEN, i, 0);
-        std::string row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
-        const auto copied = ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-        row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        rows.push_back(std::move(row));
-    }
+    for (LRESULT i = 0, count = ::SendMessageA(list, LB_GETCOUNT, 0, 0); i < count; ++i)
+        rows.push_back(ListRow<char>(list, i));
     return rows;
 }
 
 std::vector<std::string> ReadListBoxUtf8(HWND list)
 {
     std::vector<std::string> rows;
-    const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length = ::SendMessageW(list, LB_GETTEXTLEN, i, 0);
-        std::wstring row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
-        const auto copied = ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-        row.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        rows.push_back(ToUtf8(row));
-    }
+    for (LRESULT i = 0, count = ::SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i)
+        rows.push_back(ToUtf8(ListRow<wchar_t>(list, i)));
     return rows;
 }
 

@@ -19,6 +19,9 @@ const std::string kHtml = TestFile("fixtures\\lotw.html");
 const std::string kListingA = TestFile("fixtures\\listing-a.csv");
 const std::string kListingB = TestFile("fixtures\\listing-b.csv");
 
+// The test program's name in the Help test's copy.
+const std::string kRenamedProgram = "DXCC \xD0\x96\xD1\x83\xD0\xBA";
+
 const char kSubmittedMismatch[] =
     "MISMATCH -   CW:    DL: Germany                       LoTW: [X]   VELLUM: [S]";
 
@@ -358,9 +361,11 @@ TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
         const std::string program = AfxGetModuleFileName();
         EXPECT_EQ(page, program.substr(0, program.rfind('\\') + 1) + "tornwick-help.html");
         EXPECT_NE(::GetFileAttributesW(WideFromUtf8(page).c_str()), INVALID_FILE_ATTRIBUTES) << page;
+        EXPECT_EQ(theApp.AppName(), kRenamedProgram) << "the caption of message boxes";
         return;
     }
-    TemporaryCopy program(AfxGetModuleFileName(), std::string(kNameInEveryScript) + "\\dxcc-check.exe");
+    TemporaryCopy program(AfxGetModuleFileName(),
+                          std::string(kNameInEveryScript) + "\\" + kRenamedProgram + ".exe");
     const std::string programPath = program.Path();
     const std::wstring page =
         WideFromUtf8(programPath.substr(0, programPath.rfind('\\') + 1) + "tornwick-help.html");
