@@ -25,12 +25,6 @@ public:
     // it, and it must still take every row that comes.
     virtual void Reserve(std::size_t /*rows*/, std::size_t /*bytes*/) {}
 
-    // Comes after Clear and before the first row: the number of rows that
-    // follow and their bytes together (without line ends), so that a sink
-    // can make room for all of them at once.  Only a hint: a sink may ignore
-    // it, and it must still take every row that comes.
-    virtual void Reserve(std::size_t /*rows*/, std::size_t /*bytes*/) {}
-
     // Appends one row at the end.  The row is single-byte text without a line
     // end; it may be empty (the separator rows between report groups).
     virtual void Append(std::string_view row) = 0;
