@@ -290,6 +290,11 @@ TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
     std::string mismatches;
     for (int i = 0; mismatches.size() < 3 * ReportStream::kBlockSize; ++i)
         mismatches += "MISMATCH row " + std::to_string(i) + std::string(i % 97, 'x') + "\n";
+    // Rows of 1024 bytes after the run's start (at 70000) put a row's start
+    // just past a multiple of 1024 bytes into the run.
+    mismatches += std::string(1024 * 2 - (mismatches.size() - 70000) % 1024 - 1, 'z') + "\n";
+    const std::string fullRow = std::string(1023, 'y') + "\n";
+    mismatches += fullRow + fullRow + fullRow + "ERROR: deep\n" + fullRow;
     const std::string_view runs[] = {notes, "\n", std::string_view(mismatches).substr(0, 70000),
                                      std::string_view(mismatches).substr(70000),
                                      "ERROR: late\n", "\n", "tail without line feed"};
@@ -306,7 +311,7 @@ TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
         ASSERT_TRUE(byRuns.Finish());
         ASSERT_TRUE(byRows.Finish());
         EXPECT_TRUE(bulk == single) << lineEnd.size();
-        EXPECT_EQ(byRuns.ErrorRows(), Strings({"ERROR: first", "ERROR: second", "ERROR: late"}));
+        EXPECT_EQ(byRuns.ErrorRows(), Strings({"ERROR: first", "ERROR: second", "ERROR: deep", "ERROR: late"}));
     }
 
     // A failed write drops the rest; error rows are still kept.
@@ -316,7 +321,7 @@ TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
     refused.AppendRows("ERROR: after\n");
     EXPECT_FALSE(refused.Finish());
     EXPECT_EQ(written.size(), ReportStream::kBlockSize);
-    EXPECT_EQ(refused.ErrorRows(), Strings({"ERROR: after"}));
+    EXPECT_EQ(refused.ErrorRows(), Strings({"ERROR: deep", "ERROR: after"}));
 }
 
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
