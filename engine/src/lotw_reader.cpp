@@ -139,6 +139,28 @@ bool ScanCellText(const char*& p, const char* end, std::string_view& text, unsig
     return true;
 }
 
+// A credit cell in its most common forms, with the opening of the next one:
+// "X</td><td>" or "&nbsp;</td><td>".  The flag ('X' or ' ') and p after
+// the whole when the text at p is one of them; false otherwise.  Which of
+// the two a cell is, is close to random from cell to cell, so the test
+// takes no branch on it (a mispredicted branch per cell would cost more than
+// the rest of the test): both end in the same eight bytes, "/td><td>",
+// and start with eight bytes that the cell's first byte chooses.
+bool CommonCreditCell(const char*& p, const char* end, char& flag)
+{
+    constexpr std::size_t kLongest = 15;  // "&nbsp;</td><td>"
+    if (static_cast<std::size_t>(end - p) < kLongest)
+        return false;
+    const bool credit = p[0] == 'X';
+    const char* const head = credit ? "X</td><t" : "&nbsp;</";
+    const std::size_t length = credit ? 10 : kLongest;
+    if (std::memcmp(p, head, 8) != 0 || std::memcmp(p + length - 8, "/td><td>", 8) != 0)
+        return false;
+    flag = credit ? 'X' : ' ';
+    p += length;
+    return true;
+}
+
 // After a cell's "</td>": 1 and p after "<td>" when another cell follows,
 // 0 and p after "</tr>" at the row's end, -1 for anything else.
 int NextCell(const char*& p, const char* end)
@@ -182,16 +204,9 @@ bool ReadPlainRow(std::string_view line, CreditFlags& credit, RowRead& row)
     for (; next == 1; ++cells) {
         char flag;
         // A credit cell and the opening of the next one, compared whole.
-        if (StartsWith(p, end, "X</td><td>")) {
-            p += 10;
+        if (CommonCreditCell(p, end, flag)) {
             if (cells - 3 < static_cast<int>(kPageColumns.size()))
-                credit[kPageColumns[cells - 3]] = 'X';
-            continue;
-        }
-        if (StartsWith(p, end, "&nbsp;</td><td>")) {
-            p += 15;
-            if (cells - 3 < static_cast<int>(kPageColumns.size()))
-                credit[kPageColumns[cells - 3]] = ' ';
+                credit[kPageColumns[cells - 3]] = flag;
             continue;
         }
         if (StartsWith(p, end, "X</td>")) {

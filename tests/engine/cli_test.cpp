@@ -280,6 +280,50 @@ TEST(ReportStream, WritesRowsInBlocks)
     EXPECT_FALSE(restarted.Finish());
 }
 
+// Runs of rows, as the engine hands them out, give the bytes and error rows
+// that the same rows appended one by one give, whatever the line end: runs
+// smaller and larger than a block, rows across block edges, error rows at a
+// run's start and inside it, a last row without its line feed.
+TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
+{
+    std::string notes = "ERROR: first\nnote\n\nERROR: second\nnot ERROR: this\n";
+    std::string mismatches;
+    for (int i = 0; mismatches.size() < 3 * ReportStream::kBlockSize; ++i)
+        mismatches += "MISMATCH row " + std::to_string(i) + std::string(i % 97, 'x') + "\n";
+    // Rows of 1024 bytes after the run's start (at 70000) put a row's start
+    // just past a multiple of 1024 bytes into the run.
+    mismatches += std::string(1024 * 2 - (mismatches.size() - 70000) % 1024 - 1, 'z') + "\n";
+    const std::string fullRow = std::string(1023, 'y') + "\n";
+    mismatches += fullRow + fullRow + fullRow + "ERROR: deep\n" + fullRow;
+    const std::string_view runs[] = {notes, "\n", std::string_view(mismatches).substr(0, 70000),
+                                     std::string_view(mismatches).substr(70000),
+                                     "ERROR: late\n", "\n", "tail without line feed"};
+    for (const std::string lineEnd : {"\n", "\r\n"}) {
+        std::string bulk;
+        std::string single;
+        ReportStream byRuns(lineEnd, [&](std::string_view b) { bulk.append(b); return true; });
+        ReportStream byRows(lineEnd, [&](std::string_view b) { single.append(b); return true; });
+        byRuns.Clear();
+        for (std::string_view run : runs) {
+            byRuns.AppendRows(run);
+            byRows.ReportSink::AppendRows(run);
+        }
+        ASSERT_TRUE(byRuns.Finish());
+        ASSERT_TRUE(byRows.Finish());
+        EXPECT_TRUE(bulk == single) << lineEnd.size();
+        EXPECT_EQ(byRuns.ErrorRows(), Strings({"ERROR: first", "ERROR: second", "ERROR: deep", "ERROR: late"}));
+    }
+
+    // A failed write drops the rest; error rows are still kept.
+    std::string written;
+    ReportStream refused("\r\n", [&](std::string_view b) { written.append(b); return false; });
+    refused.AppendRows(mismatches);
+    refused.AppendRows("ERROR: after\n");
+    EXPECT_FALSE(refused.Finish());
+    EXPECT_EQ(written.size(), ReportStream::kBlockSize);
+    EXPECT_EQ(refused.ErrorRows(), Strings({"ERROR: deep", "ERROR: after"}));
+}
+
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
 {
     // The middle dot never reaches the report, but names keep their own bytes.
