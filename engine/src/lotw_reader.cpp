@@ -88,7 +88,10 @@ bool ReadRow(std::string_view line, const AwardColumnNames& names, std::string_v
 
 // The bytes of a cell's text in the plain row layout: anything but the row's
 // delimiters; a slash is noted, since only a slash can begin a table-end mark.
-enum ByteClass : unsigned char { kText = 0, kSlash = 1, kDelimiter = 2 };
+// The classes are bits, so that the scan can gather the ones it has seen;
+// plain text is 0.
+constexpr unsigned char kSlash = 1;
+constexpr unsigned char kDelimiter = 2;
 
 struct ByteClasses {
     std::array<unsigned char, 256> of{};
