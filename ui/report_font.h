@@ -4,6 +4,7 @@
 
 #include "framework/font.h"
 
-// Makes font the face "Modern", fixed pitch, of that cell height; the font
-// mapper picks the nearest fixed-pitch face when there is no "Modern".
-bool CreateReportFont(CFont& font, int height);
+// Makes font the face "Modern", fixed pitch, of that cell height (and that
+// character width; 0: the face's own); the font mapper picks the nearest
+// fixed-pitch face when there is no "Modern".
+bool CreateReportFont(CFont& font, int height, int width = 0);

@@ -9,6 +9,7 @@
 #include "file_dialog.h"
 #include "format.h"
 #include "framework/dc.h"
+#include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"
 #include "report_font.h"
@@ -33,6 +34,11 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnClicked<&CtornwickDlg::OnHelpPage>(IDC_HELP_PAGE),
         OnClicked<&CtornwickDlg::OnCompare>(IDC_COMPARE),
         OnClicked<&CtornwickDlg::OnSave>(IDC_SAVE),
+        OnCommand<&CtornwickDlg::OnCopyReport>(IDM_COPY_REPORT),
+        OnMessage<&CtornwickDlg::OnContextMenu>(WM_CONTEXTMENU),
+        OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
+        OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
+        OnMessage<&CtornwickDlg::OnAfterDpiChange>(kAfterDpiChangeMessage),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;
@@ -56,8 +62,10 @@ BOOL CtornwickDlg::OnInitDialog()
 
     options = CompareOptions{};
 
-    CreateReportFont(listFont, 14);
-    resultList.SetFont(listFont, true);
+    const UINT dpi = WindowDpi(m_hWnd);
+    SetListFont(dpi);
+    WidenControlsToTheirText(m_hWnd, dpi);
+    ::DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
 
@@ -108,20 +116,24 @@ namespace {
 
 constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 
+}  // namespace
+
 // The Open dialog.  A chosen file's path becomes path and the only row of
 // list; after Cancel the earlier choice stays.
-void ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list)
+void CtornwickDlg::ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list)
 {
     std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, spec);
-    if (!chosen)
-        return;
-    path = std::move(*chosen);
+    if (chosen)
+        ShowChosenFile(std::move(*chosen), path, list);
+}
+
+void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBox& list)
+{
+    path = std::move(chosen);
     if (list.GetCount() > 0)
         list.DeleteString(0);
     list.AddUtf8String(path);
 }
-
-}  // namespace
 
 void CtornwickDlg::OnBrowseHtml()
 {

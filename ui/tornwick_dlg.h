@@ -4,16 +4,18 @@
 // The user picks the saved LoTW credit-matrix page and the VELLUM listing
 // (each path shown as the single row of a small list beside its button),
 // sets "Treat VELLUM Submitted as Checked", and presses Compare: the report
-// rows fill the result list, which is the only copy of the report; Save and
-// Print read it back from there.
+// rows fill the result list, which is the only copy of the report; Save,
+// Print and Copy read it back from there.  The two files may also be dropped
+// on the window from Explorer.
 //
 // File names are UTF-8 here and may hold any character; the report rows are
-// single-byte text, shown, saved and printed byte for byte.
+// single-byte text, shown, saved, printed and copied byte for byte.
 #pragma once
 
 #include <string>
 
 #include "compare.h"
+#include "file_dialog.h"
 #include "framework/dialog.h"
 #include "framework/font.h"
 #include "framework/list_box.h"
@@ -29,6 +31,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    bool PreTranslateMessage(const MSG& message) override;  // Ctrl+C
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
@@ -40,9 +43,24 @@ protected:
     void OnHelpPage();
     void OnCompare();
     void OnSave();
+    void OnCopyReport();
+    void OnContextMenu(WPARAM window, LPARAM point);
+    void OnDropFiles(WPARAM drop, LPARAM);
+    void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
+    void OnAfterDpiChange();
 
 private:
     void AddAboutMenuItem();
+    // Makes the file, chosen in the Open dialog or dropped on the window, the
+    // field's file: its path member and the only row of its list.
+    static void ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list);
+    static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
+    // Posted to itself on a change of DPI, to finish once the dialog manager
+    // has laid the window out for it.
+    static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
+    // Makes listFont for the DPI of the window's screen and gives it to the
+    // result list.
+    void SetListFont(UINT dpi);
     // Whether Save or Print may use the shown rows; tells the user when the
     // list holds only part of the last report.
     bool ShowsWholeReport(const char* refusal);

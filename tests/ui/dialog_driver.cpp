@@ -255,6 +255,31 @@ void PressKey(HWND window, WORD virtualKey)
     ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
 }
 
+bool TypeChord(WORD modifier, WORD virtualKey)
+{
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {modifier, virtualKey, virtualKey, modifier};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    return ::SendInput(4, inputs, sizeof(INPUT)) == 4;
+}
+
+HWND WaitForPopupMenu(Timeout timeout)
+{
+    HWND popup = nullptr;
+    WaitUntil([&] { return (popup = FindTopLevelWindow([](HWND window) { return ClassName(window) == "#32768"; })) != nullptr; },
+              timeout);
+    return popup;
+}
+
+HMENU PopupMenuOf(HWND popup)
+{
+    return reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+}
+
 std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Timeout timeout)
 {
     HWND box = nullptr;

@@ -105,6 +105,16 @@ void PostButtonClick(HWND dialog, int id);
 // Posts a key press (down and up) to the window, as the keyboard would.
 void PressKey(HWND window, WORD virtualKey);
 
+// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C') through the
+// system's input queue, to whichever window has the keyboard focus; unlike
+// posted key messages this also sets the modifier's key state.
+bool TypeChord(WORD modifier, WORD virtualKey);
+
+// The visible popup menu of the driven process (a context menu, say) and its
+// menu, waiting for it to appear; nullptr after the timeout.
+HWND WaitForPopupMenu(Timeout timeout = kTimeout);
+HMENU PopupMenuOf(HWND popup);
+
 struct MessageBoxInfo {
     HWND window = nullptr;
     std::string caption;

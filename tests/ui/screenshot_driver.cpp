@@ -72,6 +72,9 @@ int main()
         std::fprintf(stderr, "usage: tornwick-screenshot-driver HTML CSV | --about | --close-about | --exit\n");
         return 2;
     }
+    // Rectangles in the screen's own pixels, as the screenshot has them, at
+    // any DPI (a program that is not DPI-aware would get them scaled).
+    ::SetProcessDPIAware();
     DriveProcess(0);
     HWND main = WaitForWindow(kDialogClass, kProgramCaption, Timeout{60000});
     if (!main) {

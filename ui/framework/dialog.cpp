@@ -1,8 +1,38 @@
 #include "dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "win_app.h"
+
+namespace {
+
+// The dialogs running modally on this thread, innermost last, and the hook
+// that shows their loops' messages to PreTranslateMessage.  The dialog
+// manager calls the hook (WH_MSGFILTER, MSGF_DIALOGBOX) for every message
+// before it handles it.
+thread_local std::vector<CDialog*> modalDialogs;
+thread_local HHOOK modalLoopHook = nullptr;
+
+class ModalRun {
+public:
+    ModalRun(CDialog& dialog, HOOKPROC filter)
+    {
+        if (modalDialogs.empty())
+            modalLoopHook = ::SetWindowsHookExW(WH_MSGFILTER, filter, nullptr, ::GetCurrentThreadId());
+        modalDialogs.push_back(&dialog);
+    }
+    ~ModalRun()
+    {
+        modalDialogs.pop_back();
+        if (modalDialogs.empty() && modalLoopHook)
+            ::UnhookWindowsHookEx(std::exchange(modalLoopHook, nullptr));
+    }
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+};
+
+}  // namespace
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
@@ -39,9 +69,30 @@ INT_PTR CDialog::DoModal()
         if (main && main != this)
             owner = main->GetSafeHwnd();
     }
+    const ModalRun run(*this, ModalLoopFilter);
     // The wide form makes the dialog and its controls Unicode windows.
     return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), owner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+LRESULT CALLBACK CDialog::ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    // Only the innermost dialog is enabled, and only its own messages are
+    // its business (not those of a message box or file dialog over it).
+    if (code == MSGF_DIALOGBOX && !modalDialogs.empty()) {
+        const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+        CDialog& dialog = *modalDialogs.back();
+        const HWND window = dialog.m_hWnd;
+        if (window && (message.hwnd == window || ::IsChild(window, message.hwnd)) &&
+            dialog.PreTranslateMessage(message))
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool CDialog::PreTranslateMessage(const MSG&)
+{
+    return false;
 }
 
 void CDialog::EndDialog(INT_PTR result)
@@ -133,7 +184,9 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     const bool handled = RouteMessage(message, wParam, lParam, result);
     m_current = outer;
-    if (!handled)
+    // The dialog manager rescales the template for a new DPI itself, after
+    // the handler has seen the change.
+    if (!handled || message == WM_DPICHANGED)
         return FALSE;
     if (AnswersDirectly(message))
         return result;

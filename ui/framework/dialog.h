@@ -11,7 +11,8 @@
 //
 // Messages go to the handlers of the class's command table; IDOK and IDCANCEL
 // end the dialog through OnOK and OnCancel, which is what the OK button, Esc
-// and the close box do.
+// and the close box do.  Keys meant for the whole dialog (a shortcut such as
+// Ctrl+C) reach PreTranslateMessage before the focused control sees them.
 #pragma once
 
 #include <windows.h>
@@ -57,6 +58,12 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // Sees each message for the dialog or one of its controls that the modal
+    // loop takes from the queue, before the dialog manager does; returns
+    // true when it has handled the message, which then goes no further.  A
+    // dialog's keys would otherwise go to the focused control.
+    virtual bool PreTranslateMessage(const MSG& message);
+
     // The default painting of the dialog.
     void OnPaint();
 
@@ -64,6 +71,7 @@ private:
     friend void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleInitDialog();
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CenterWindow();

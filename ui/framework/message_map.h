@@ -18,6 +18,8 @@
 // handling.  Handlers take the shape the message gives them:
 //     void ()                     commands, clicks, WM_PAINT
 //     void (UINT id, LPARAM)      WM_SYSCOMMAND
+//     void (WPARAM, LPARAM)       messages that carry a handle in wParam
+//                                 (WM_DROPFILES, WM_CONTEXTMENU)
 //     HANDLE-like ()              messages whose answer is a handle
 //                                 (WM_QUERYDRAGICON)
 #pragma once
@@ -25,6 +27,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <tuple>
 #include <type_traits>
 
 class CCmdTarget;
@@ -62,6 +65,7 @@ template <class Class, class Result, class... Args>
 struct MemberTraits<Result (Class::*)(Args...)> {
     using ClassType = Class;
     using ResultType = Result;
+    using Arguments = std::tuple<Args...>;
 };
 
 // Calls the handler with the arguments its shape asks for.
@@ -72,7 +76,10 @@ LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
     using Class = typename Traits::ClassType;
     using Result = typename Traits::ResultType;
     Class& self = static_cast<Class&>(target);
-    if constexpr (std::is_invocable_v<decltype(Handler), Class&, UINT, LPARAM>) {
+    if constexpr (std::is_same_v<typename Traits::Arguments, std::tuple<WPARAM, LPARAM>>) {
+        (self.*Handler)(wParam, lParam);
+        return 0;
+    } else if constexpr (std::is_invocable_v<decltype(Handler), Class&, UINT, LPARAM>) {
         (self.*Handler)(static_cast<UINT>(wParam), lParam);
         return 0;
     } else if constexpr (std::is_void_v<Result>) {

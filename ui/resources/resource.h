@@ -6,6 +6,7 @@
 #endif
 
 #define IDM_ABOUT 16  // system-menu command: the About box
+#define IDM_COPY_REPORT 32771  // Ctrl+C and the result list's menu: copy the report
 
 #define IDD_ABOUT 100
 #define IDS_ABOUT_MENU 101

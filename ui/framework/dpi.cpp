@@ -1,0 +1,91 @@
+#include "dpi.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// GetDpiForWindow came with Windows 10 (1607); older systems have only the
+// system DPI, which is then also the window's.
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+
+GetDpiForWindowFunction FindGetDpiForWindow()
+{
+    HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    if (!user32)
+        return nullptr;
+    return reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(user32, "GetDpiForWindow")));
+}
+
+UINT SystemDpi()
+{
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : kStandardDpi;
+}
+
+}  // namespace
+
+UINT WindowDpi(HWND window)
+{
+    static const GetDpiForWindowFunction getDpiForWindow = FindGetDpiForWindow();
+    if (getDpiForWindow && window) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi > 0)
+            return dpi;
+    }
+    return SystemDpi();
+}
+
+int ScaleForDpi(int pixels, UINT dpi)
+{
+    return ::MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kStandardDpi));
+}
+
+namespace {
+
+BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(control, className, 16);
+    const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+    const bool isStatic = ::lstrcmpiW(className, L"Static") == 0 &&
+                          ((style & SS_TYPEMASK) == SS_LEFT || (style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP);
+    const bool isCheckBox = ::lstrcmpiW(className, L"Button") == 0 &&
+                            ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX || (style & BS_TYPEMASK) == BS_CHECKBOX);
+    const int length = ::GetWindowTextLengthW(control);
+    if ((!isStatic && !isCheckBox) || length == 0)
+        return TRUE;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+
+    HDC dc = ::GetDC(control);
+    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(control, dc);
+
+    // A check box draws its box and a gap before the text.
+    const int needed = extent.cx + (isCheckBox ? ::GetSystemMetrics(SM_CXMENUCHECK) + ScaleForDpi(6, static_cast<UINT>(dpi)) : 0);
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    HWND dialog = ::GetParent(control);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    RECT client{};
+    ::GetClientRect(dialog, &client);
+    const int width = std::min(needed, static_cast<int>(client.right - rect.left));
+    if (width > rect.right - rect.left)
+        ::SetWindowPos(control, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+}  // namespace
+
+void WidenControlsToTheirText(HWND dialog, UINT dpi)
+{
+    ::EnumChildWindows(dialog, WidenToText, static_cast<LPARAM>(dpi));
+}

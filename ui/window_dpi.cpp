@@ -1,0 +1,63 @@
+// The window at the DPI of its screen: the result list's font, texts that
+// fit their controls, and a move to a screen of another DPI.
+#include "tornwick_dlg.h"
+
+#include "framework/dpi.h"
+#include "report_font.h"
+
+namespace {
+
+constexpr int kStandardHeight = 14;  // pixels at 96 DPI
+
+// The width of the font's characters (all alike: the font is fixed pitch).
+int CharacterWidth(HFONT font)
+{
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen, &metrics);
+    ::SelectObject(screen, previous);
+    ::ReleaseDC(nullptr, screen);
+    return metrics.tmAveCharWidth;
+}
+
+}  // namespace
+
+void CtornwickDlg::SetListFont(UINT dpi)
+{
+    const int height = ScaleForDpi(kStandardHeight, dpi);
+    CreateReportFont(listFont, height);
+    // The font's characters may come out a pixel wider than in step with
+    // the DPI, and the widest report rows, which just fit the list at 96
+    // DPI, would lose their ends: no wider than in step, then.
+    if (dpi != kStandardDpi) {
+        CFont standard;
+        CreateReportFont(standard, kStandardHeight);
+        const int widest = CharacterWidth(standard.GetSafeHandle()) * static_cast<int>(dpi) /
+                           static_cast<int>(kStandardDpi);  // rounded down
+        if (CharacterWidth(listFont.GetSafeHandle()) > widest)
+            CreateReportFont(listFont, height, widest);
+    }
+    resultList.SetFont(listFont, true);
+}
+
+// The window moved to a screen of another DPI (or the user changed the
+// scale): the dialog manager rescales the template's layout and font; the
+// list's own font is ours to remake.
+void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
+{
+    const auto& rect = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    SetListFont(HIWORD(dpi));
+    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, 0, 0);
+}
+
+// Once the dialog manager has laid the template out again for the new DPI
+// (and may have handed its own font to every control): the list gets its
+// font back, and the labels their room.
+void CtornwickDlg::OnAfterDpiChange()
+{
+    resultList.SetFont(listFont, true);
+    WidenControlsToTheirText(m_hWnd, WindowDpi(m_hWnd));
+}
