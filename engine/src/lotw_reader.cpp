@@ -122,14 +122,14 @@ struct RowRead {
 // none of the row's delimiters.  Leaves p after the "</td>".
 bool ScanCellText(const char*& p, const char* end, std::string_view& text, unsigned char& slash)
 {
-    static const ByteClasses classes;
+    static const ByteClasses kByteClasses;
     // Locals only in the loop: a store through a char reference could alias
     // the text and would be made at every byte.
     const char* const start = p;
     const char* q = p;
     unsigned char seen = 0;
     unsigned char byteClass = kDelimiter;
-    while (q < end && (byteClass = classes.of[static_cast<unsigned char>(*q)]) != kDelimiter) {
+    while (q < end && (byteClass = kByteClasses.of[static_cast<unsigned char>(*q)]) != kDelimiter) {
         seen |= byteClass;
         ++q;
     }
