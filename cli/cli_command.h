@@ -19,12 +19,11 @@
 #include <string>
 #include <vector>
 
-enum CliExitStatus {
-    kExitAgree = 0,     // no MISMATCH line and no note besides the header lines
-    kExitDisagree = 1,  // at least one MISMATCH line or problem note
-    kExitTrouble = 2,   // could not run, the listing's header was not understood,
-                        // no LoTW credit could be read, or the report not written
-};
+// The exit status of tornwick-compare.
+constexpr int kExitAgree = 0;     // no MISMATCH line and no note besides the header lines
+constexpr int kExitDisagree = 1;  // at least one MISMATCH line or problem note
+constexpr int kExitTrouble = 2;   // could not run, the listing's header was not understood,
+                                  // no LoTW credit could be read, or the report not written
 
 // args are the arguments after the program name, UTF-8.
 int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,

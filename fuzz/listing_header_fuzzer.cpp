@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReportLists lists;
     const HeaderAnalysis analysis = AnalyseListingHeader(header, options, names, lists);
 
-    const auto notes = lists.Lines(NotesGroup);
+    const auto notes = lists.Lines(ReportGroup::NotesGroup);
     if (!analysis.columns) {
         Require(notes.size() == 1 && analysis.headerNotes == 0);
         return 0;
@@ -49,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(column >= -1 && column < kAwardColumnCount);
     // The header lines end with the one empty line.
     Require(analysis.headerNotes == notes.size() && !notes.empty() && notes.back().empty());
-    Require(lists.LineCount(MismatchGroup) == 0 && lists.LineCount(SummaryGroup) == 0);
+    Require(lists.LineCount(ReportGroup::MismatchGroup) == 0 &&
+            lists.LineCount(ReportGroup::SummaryGroup) == 0);
     return 0;
 }

@@ -53,13 +53,14 @@ tornwick_start_display() {
   tornwick_new_display 90 99
 }
 
-# Starts Xvfb on the first free display from FIRST to LAST and exports
-# DISPLAY; TORNWICK_XVFB holds its process id.
+# Starts Xvfb on the first free display from FIRST to LAST, with a screen of
+# WxH pixels (1280x1024 unless given), and exports DISPLAY; TORNWICK_XVFB
+# holds its process id.
 tornwick_new_display() {
-  local n
+  local n screen=${3:-1280x1024}
   for n in $(seq "$1" "$2"); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${3:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
     TORNWICK_XVFB=$!
     export DISPLAY=":$n"
     local _

@@ -94,7 +94,7 @@ void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)
         return;
     }
     if (!sorting.html.empty())
-        ShowChosenFile(sorting.html, htmlPath, htmlFileList);
+        ShowChosenFile(sorting.html, htmlPath_, htmlFileList);
     if (!sorting.csv.empty())
-        ShowChosenFile(sorting.csv, csvPath, csvFileList);
+        ShowChosenFile(sorting.csv, csvPath_, csvFileList);
 }

@@ -15,14 +15,14 @@
 
 namespace {
 
-constexpr int RowsPerPage = 60;
-constexpr int LeftEdge = 200;  // device units from the printable area's edge
+constexpr int kRowsPerPage = 60;
+constexpr int kLeftEdge = 200;  // device units from the printable area's edge
 
 // The page's line positions: the first stays empty, the rows take the next 60.
-constexpr int LinePositions = RowsPerPage + 1;
+constexpr int kLinePositions = kRowsPerPage + 1;
 
 // Room on the page, in device units: the line positions of a page must fit
-// the printable height, the rows the width to the right of LeftEdge.
+// the printable height, the rows the width to the right of kLeftEdge.
 int PrintableHeight(const CDC& printer)
 {
     return printer.GetDeviceCaps(VERTRES);
@@ -31,12 +31,12 @@ int PrintableHeight(const CDC& printer)
 // The largest line step at which the page's line positions fit its height.
 int FittingStep(const CDC& printer)
 {
-    return PrintableHeight(printer) / LinePositions;
+    return PrintableHeight(printer) / kLinePositions;
 }
 
 int PrintableWidth(const CDC& printer)
 {
-    return printer.GetDeviceCaps(HORZRES) - LeftEdge;
+    return printer.GetDeviceCaps(HORZRES) - kLeftEdge;
 }
 
 // The smallest cell height the font is made to fit with: 6 points.  A row
@@ -105,7 +105,7 @@ void CtornwickDlg::OnPrint()
     }
     if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not printed."))
         return;
-    CPrintDialog dialog(CPrintDialog::DefaultFlags, this);
+    CPrintDialog dialog(AFX_PD_DEFAULT_FLAGS, this);
     if (dialog.DoModal() != IDOK)
         return;
 
@@ -130,8 +130,8 @@ void CtornwickDlg::OnPrint()
         if (onPage == 0)
             printer.StartPage();
         const std::string text = resultList.GetText(row);
-        printer.TextOut(LeftEdge, step * (onPage + 1), text.c_str(), static_cast<int>(text.size()));
-        onPage = (onPage + 1) % RowsPerPage;
+        printer.TextOut(kLeftEdge, step * (onPage + 1), text.c_str(), static_cast<int>(text.size()));
+        onPage = (onPage + 1) % kRowsPerPage;
         if (onPage == 0)
             printer.EndPage();
     }

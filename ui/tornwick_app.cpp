@@ -18,7 +18,7 @@ const MessageMap& CtornwickApp::ThisMessageMap()
 CtornwickApp::CtornwickApp()
 {
     // Beside tornwick.exe, whatever the program file is called.
-    m_helpPageName = "tornwick-help.html";
+    m_strHelpPageName = "tornwick-help.html";
 }
 
 BOOL CtornwickApp::InitInstance()

@@ -17,7 +17,7 @@
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
-      appIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_MAIN)))
+      appIcon_(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_MAIN)))
 {
 }
 
@@ -57,14 +57,14 @@ BOOL CtornwickDlg::OnInitDialog()
     CDialog::OnInitDialog();
     AddAboutMenuItem();
 
-    SetIcon(appIcon, true);
-    SetIcon(appIcon, false);
+    SetIcon(appIcon_, true);
+    SetIcon(appIcon_, false);
 
-    options = CompareOptions{};
+    options_ = CompareOptions{};
 
-    const UINT dpi = WindowDpi(m_hWnd);
+    const UINT dpi = AfxGetWindowDpi(m_hWnd);
     SetListFont(dpi);
-    WidenControlsToTheirText(m_hWnd, dpi);
+    AfxWidenControlsToTheirText(m_hWnd, dpi);
     ::DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
@@ -104,12 +104,12 @@ void CtornwickDlg::OnPaint()
     const RECT client = GetClientRect();
     const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    dc.DrawIcon(x, y, appIcon);
+    dc.DrawIcon(x, y, appIcon_);
 }
 
 HCURSOR CtornwickDlg::OnQueryDragIcon()
 {
-    return static_cast<HCURSOR>(appIcon);
+    return static_cast<HCURSOR>(appIcon_);
 }
 
 namespace {
@@ -137,21 +137,21 @@ void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBo
 
 void CtornwickDlg::OnBrowseHtml()
 {
-    static const FileDialogSpec html{L"Input HTML File", L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0",
-                                     L"htm", kOpenFlags};
-    ChooseInputFile(html, htmlPath, htmlFileList);
+    static const FileDialogSpec kHtmlFile{L"Input HTML File",
+                                          L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0", L"htm", kOpenFlags};
+    ChooseInputFile(kHtmlFile, htmlPath_, htmlFileList);
 }
 
 void CtornwickDlg::OnBrowseCsv()
 {
-    static const FileDialogSpec csv{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0", L"csv",
-                                    kOpenFlags};
-    ChooseInputFile(csv, csvPath, csvFileList);
+    static const FileDialogSpec kCsvFile{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0", L"csv",
+                                         kOpenFlags};
+    ChooseInputFile(kCsvFile, csvPath_, csvFileList);
 }
 
 void CtornwickDlg::OnSubmittedAsChecked()
 {
-    options.submittedAsChecked = SendDlgItemMessage(IDC_SUBMITTED_AS_CHECKED, BM_GETCHECK) != 0 ? 1 : 0;
+    options_.submittedAsChecked = SendDlgItemMessage(IDC_SUBMITTED_AS_CHECKED, BM_GETCHECK) != 0 ? 1 : 0;
 }
 
 void CtornwickDlg::OnHelpPage()
@@ -177,7 +177,7 @@ void CtornwickDlg::OnCompare()
     std::size_t shown = 0;
     {
         ListBoxSink sink(resultList);
-        outcome = RunComparison(htmlPath, csvPath, options, sink);
+        outcome = RunComparison(htmlPath_, csvPath_, options_, sink);
         written = sink.RowsWritten();
         shown = sink.RowsShown();
     }
@@ -186,8 +186,8 @@ void CtornwickDlg::OnCompare()
         AfxMessageBox(outcome.message, MB_ICONSTOP);
         return;
     }
-    reportIncomplete = shown != written;
-    if (reportIncomplete)
+    reportIncomplete_ = shown != written;
+    if (reportIncomplete_)
         AfxMessageBox(Format("ERROR:  The report is incomplete: the result list could hold only %lu of its %lu rows.",
                              static_cast<unsigned long>(shown), static_cast<unsigned long>(written)),
                       MB_ICONSTOP);
@@ -195,7 +195,7 @@ void CtornwickDlg::OnCompare()
 
 bool CtornwickDlg::ShowsWholeReport(const char* refusal)
 {
-    if (reportIncomplete)
+    if (reportIncomplete_)
         AfxMessageBox(refusal, MB_ICONSTOP);
-    return !reportIncomplete;
+    return !reportIncomplete_;
 }

@@ -58,22 +58,24 @@ private:
     // Posted to itself on a change of DPI, to finish once the dialog manager
     // has laid the window out for it.
     static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
-    // Makes listFont for the DPI of the window's screen and gives it to the
+    // Makes listFont_ for the DPI of the window's screen and gives it to the
     // result list.
     void SetListFont(UINT dpi);
     // Whether Save or Print may use the shown rows; tells the user when the
     // list holds only part of the last report.
     bool ShowsWholeReport(const char* refusal);
 
-    HICON appIcon;
-    CompareOptions options;
-    CFont listFont;       // the result list's fixed-pitch font
-    std::string htmlPath;  // the chosen files; empty until chosen
-    std::string csvPath;
-    CListBox resultList;
-    CListBox csvFileList;   // one row: csvPath, once chosen
-    CListBox htmlFileList;  // one row: htmlPath, once chosen
+    HICON appIcon_;
+    CompareOptions options_;
+    CFont listFont_;        // the result list's fixed-pitch font
+    std::string htmlPath_;  // the chosen files; empty until chosen
+    std::string csvPath_;
     // The result list refused a row of the last report: it shows only the
     // rows before that one.
-    bool reportIncomplete = false;
+    bool reportIncomplete_ = false;
+
+    // The controls DoDataExchange binds, named as the window shows them.
+    CListBox resultList;
+    CListBox csvFileList;   // one row: csvPath_, once chosen
+    CListBox htmlFileList;  // one row: htmlPath_, once chosen
 };

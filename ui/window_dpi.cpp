@@ -25,20 +25,20 @@ int CharacterWidth(HFONT font)
 
 void CtornwickDlg::SetListFont(UINT dpi)
 {
-    const int height = ScaleForDpi(kStandardHeight, dpi);
-    CreateReportFont(listFont, height);
+    const int height = AfxScaleForDpi(kStandardHeight, dpi);
+    CreateReportFont(listFont_, height);
     // The font's characters may come out a pixel wider than in step with
     // the DPI, and the widest report rows, which just fit the list at 96
     // DPI, would lose their ends: no wider than in step, then.
-    if (dpi != kStandardDpi) {
+    if (dpi != USER_DEFAULT_SCREEN_DPI) {
         CFont standard;
         CreateReportFont(standard, kStandardHeight);
         const int widest = CharacterWidth(standard.GetSafeHandle()) * static_cast<int>(dpi) /
-                           static_cast<int>(kStandardDpi);  // rounded down
-        if (CharacterWidth(listFont.GetSafeHandle()) > widest)
-            CreateReportFont(listFont, height, widest);
+                           USER_DEFAULT_SCREEN_DPI;  // rounded down
+        if (CharacterWidth(listFont_.GetSafeHandle()) > widest)
+            CreateReportFont(listFont_, height, widest);
     }
-    resultList.SetFont(listFont, true);
+    resultList.SetFont(listFont_, true);
 }
 
 // The window moved to a screen of another DPI (or the user changed the
@@ -58,6 +58,6 @@ void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
 // font back, and the labels their room.
 void CtornwickDlg::OnAfterDpiChange()
 {
-    resultList.SetFont(listFont, true);
-    WidenControlsToTheirText(m_hWnd, WindowDpi(m_hWnd));
+    resultList.SetFont(listFont_, true);
+    AfxWidenControlsToTheirText(m_hWnd, AfxGetWindowDpi(m_hWnd));
 }

@@ -104,9 +104,9 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
 
     ReportLists lists;
     if (pageRead.moreColumns)
-        ReportAdd(lists, NotesGroup, kMoreColumnsNote);
+        ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
     if (!index.Root())
-        ReportAdd(lists, NotesGroup, EmptyIndexNote(page, pageRead.status));
+        ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, pageRead.status));
 
     // Every comparison starts from the compiled names and without a delete
     // column, so no listing is read with what an earlier one set.  The pass
@@ -125,14 +125,14 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     listing.owned.reset();
     options = passOptions;
     if (!pass.headerUnderstood && listing.utf16)
-        ReportAdd(lists, NotesGroup,
+        ReportAdd(lists, ReportGroup::NotesGroup,
                   "ERROR: The CSV file is UTF-16 (Unicode) text; export the VELLUM listing again "
                   "as ANSI text.");
 
     outcome.headerUnderstood = pass.headerUnderstood;
     outcome.lotwCreditsRead = index.Root() != nullptr;
-    outcome.mismatchLines = lists.LineCount(MismatchGroup);
-    outcome.problemNotes = lists.LineCount(NotesGroup) - pass.headerNotes;
+    outcome.mismatchLines = lists.LineCount(ReportGroup::MismatchGroup);
+    outcome.problemNotes = lists.LineCount(ReportGroup::NotesGroup) - pass.headerNotes;
 
     resultList.Clear();
     ReportShowAll(lists, resultList);

@@ -97,7 +97,7 @@ private:
 
     void Emit(std::string text)
     {
-        ReportAdd(lists_, NotesGroup, std::move(text));
+        ReportAdd(lists_, ReportGroup::NotesGroup, std::move(text));
         ++emitted_;
     }
 
@@ -114,7 +114,7 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
 {
     HeaderAnalysis analysis;
     if (!Contains(header, "Prefix,")) {
-        ReportAdd(lists, NotesGroup, "ERROR: Didn't recognize VELLUM .CSV file.");
+        ReportAdd(lists, ReportGroup::NotesGroup, "ERROR: Didn't recognize VELLUM .CSV file.");
         return analysis;
     }
 
@@ -134,7 +134,8 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
 
     const std::optional<ColumnNaming> naming = VoteNaming(header);
     if (!naming) {
-        ReportAdd(lists, NotesGroup, "Can't determine band or frequency from the VELLUM listing.");
+        ReportAdd(lists, ReportGroup::NotesGroup,
+                  "Can't determine band or frequency from the VELLUM listing.");
         return analysis;
     }
 

@@ -93,14 +93,14 @@ void ListingPass::CompareRow(std::string_view line)
     RowEntity entity;
     if (!ReadLeadingFields(line, fields, options_, entity)) {
         const std::string_view text = WithoutLineEnd(line);
-        ReportAdd(lists_, NotesGroup,
+        ReportAdd(lists_, ReportGroup::NotesGroup,
                   Format("Skipped incomplete VELLUM row: %.*s", Length(text), text.data()));
         return;
     }
 
     const EntityRecord* record = index_.Find(ListingPrefixToKey(entity.prefix));
     if (!record) {
-        ReportAdd(lists_, NotesGroup,
+        ReportAdd(lists_, ReportGroup::NotesGroup,
                   Format("Couldn't find LoTW match for %.*s: %.*s in VELLUM", Length(entity.prefix),
                          entity.prefix.data(), Length(entity.name), entity.name.data()));
         return;
@@ -115,7 +115,7 @@ void ListingPass::CompareRow(std::string_view line)
             CompareCell(entity, *record, column, cell);
     }
     if (cells < columns_.Count()) {
-        ReportAdd(lists_, NotesGroup,
+        ReportAdd(lists_, ReportGroup::NotesGroup,
                   Format("Only %d of %d award cells for %.*s: %.*s in VELLUM", cells,
                          columns_.Count(), Length(entity.prefix), entity.prefix.data(),
                          Length(entity.name), entity.name.data()));
@@ -174,7 +174,7 @@ void ListingPass::AddMismatch(const RowEntity& entity, const EntityRecord& recor
     const std::size_t length = 11 + std::max(band.size(), bandWidth) + (numeric ? 1 : 0) + 2 +
                                std::max(entity.prefix.size(), std::size_t{5}) + 2 +
                                std::max(entity.name.size(), std::size_t{28}) + 9 + 1 + 13 + 1 + 1;
-    char* out = lists_.AddRoom(MismatchGroup, length);
+    char* out = lists_.AddRoom(ReportGroup::MismatchGroup, length);
     out = Put(out, "MISMATCH - ");
     out = PutRight(out, band, bandWidth);
     if (numeric)
@@ -206,7 +206,7 @@ void ListingPass::WriteSummary()
         AppendFormat(line, ":  %3lld matches", matches);
         if (mismatches != 0)
             AppendFormat(line, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
-        ReportAdd(lists_, SummaryGroup, line);
+        ReportAdd(lists_, ReportGroup::SummaryGroup, line);
     }
 }
 

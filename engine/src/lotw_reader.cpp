@@ -88,7 +88,10 @@ bool ReadRow(std::string_view line, const AwardColumnNames& names, std::string_v
 
 // The bytes of a cell's text in the plain row layout: anything but the row's
 // delimiters; a slash is noted, since only a slash can begin a table-end mark.
-enum ByteClass : unsigned char { kText = 0, kSlash = 1, kDelimiter = 2 };
+// The classes are bits, so that the scan can gather the ones it has seen;
+// plain text is 0.
+constexpr unsigned char kSlash = 1;
+constexpr unsigned char kDelimiter = 2;
 
 struct ByteClasses {
     std::array<unsigned char, 256> of{};
@@ -119,14 +122,14 @@ struct RowRead {
 // none of the row's delimiters.  Leaves p after the "</td>".
 bool ScanCellText(const char*& p, const char* end, std::string_view& text, unsigned char& slash)
 {
-    static const ByteClasses classes;
+    static const ByteClasses kByteClasses;
     // Locals only in the loop: a store through a char reference could alias
     // the text and would be made at every byte.
     const char* const start = p;
     const char* q = p;
     unsigned char seen = 0;
     unsigned char byteClass = kDelimiter;
-    while (q < end && (byteClass = classes.of[static_cast<unsigned char>(*q)]) != kDelimiter) {
+    while (q < end && (byteClass = kByteClasses.of[static_cast<unsigned char>(*q)]) != kDelimiter) {
         seen |= byteClass;
         ++q;
     }

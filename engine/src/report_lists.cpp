@@ -4,7 +4,7 @@
 
 char* ReportLists::AddRoom(ReportGroup group, std::size_t length)
 {
-    Group& target = groups_[group];
+    Group& target = groups_[Index(group)];
     char* const room = target.text.Extend(length + 1);
     room[length] = '\n';
     ++target.lines;
@@ -46,7 +46,8 @@ std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportS
 
 void ReportShowAll(const ReportLists& lists, ReportSink& sink)
 {
-    constexpr ReportGroup kDisplayOrder[] = {NotesGroup, MismatchGroup, SummaryGroup};
+    constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::MismatchGroup,
+                                             ReportGroup::SummaryGroup};
     std::size_t rows = 0;
     std::size_t bytes = 0;
     for (ReportGroup group : kDisplayOrder) {

@@ -20,7 +20,7 @@
 #include "block_store.h"
 #include "report_sink.h"
 
-enum ReportGroup {
+enum class ReportGroup {
     SummaryGroup = 0,   // one line per award column with its counts
     MismatchGroup = 1,  // one line per disagreeing cell
     NotesGroup = 2,     // header lines, listing problems, entities LoTW lacks
@@ -35,23 +35,28 @@ public:
     // written by the caller; the line feed after it is in place already.
     char* AddRoom(ReportGroup group, std::size_t length);
 
-    std::size_t LineCount(ReportGroup group) const { return groups_[group].lines; }
+    std::size_t LineCount(ReportGroup group) const { return groups_[Index(group)].lines; }
 
     // The bytes of the group's lines together, without their line feeds.
-    std::size_t TextBytes(ReportGroup group) const { return groups_[group].bytes; }
+    std::size_t TextBytes(ReportGroup group) const { return groups_[Index(group)].bytes; }
 
     // Hands the group's text to visit in one or more blocks, each a run of
     // whole lines, each line followed by a line feed.
     template <class Visit>
     void ForEachBlock(ReportGroup group, Visit visit) const
     {
-        groups_[group].text.ForEachBlock(visit);
+        groups_[Index(group)].text.ForEachBlock(visit);
     }
 
     // The group's lines one by one (for tests).
     std::vector<std::string> Lines(ReportGroup group) const;
 
 private:
+    static constexpr std::size_t Index(ReportGroup group)
+    {
+        return static_cast<std::size_t>(group);
+    }
+
     struct Group {
         TextStore text;
         std::size_t lines = 0;

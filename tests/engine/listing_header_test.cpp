@@ -16,7 +16,7 @@ struct Analysed {
     AwardColumnNames names;
     ReportLists lists;
 
-    Strings Notes() const { return lists.Lines(NotesGroup); }
+    Strings Notes() const { return lists.Lines(ReportGroup::NotesGroup); }
     const Map& ColumnMap() const { return analysis.columns->map; }
 };
 

@@ -35,9 +35,9 @@ struct Pass {
     ReportLists lists;
     CompareOptions options;
 
-    Strings Notes() const { return lists.Lines(NotesGroup); }
-    Strings Mismatches() const { return lists.Lines(MismatchGroup); }
-    Strings Summary() const { return lists.Lines(SummaryGroup); }
+    Strings Notes() const { return lists.Lines(ReportGroup::NotesGroup); }
+    Strings Mismatches() const { return lists.Lines(ReportGroup::MismatchGroup); }
+    Strings Summary() const { return lists.Lines(ReportGroup::SummaryGroup); }
 };
 
 Pass RunPass(const std::string& listing, int submittedAsChecked = 0)
@@ -193,18 +193,18 @@ TEST(ReportLists, ShowAllGivesNotesMismatchesSummaryEachClosedByAnEmptyRow)
     ReportShowAll(lists, sink);
     EXPECT_TRUE(sink.rows.empty());
 
-    ReportAdd(lists, NotesGroup, "note");
-    ReportAdd(lists, NotesGroup, "");
+    ReportAdd(lists, ReportGroup::NotesGroup, "note");
+    ReportAdd(lists, ReportGroup::NotesGroup, "");
     ReportShowAll(lists, sink);
     EXPECT_EQ(sink.rows, (Strings{"note", "", ""}));
 
     sink.rows.clear();
-    ReportAdd(lists, SummaryGroup, "sum");
+    ReportAdd(lists, ReportGroup::SummaryGroup, "sum");
     for (const char* text : {"a", "b", "c"})
-        ReportAdd(lists, MismatchGroup, text);
+        ReportAdd(lists, ReportGroup::MismatchGroup, text);
     ReportShowAll(lists, sink);
     EXPECT_EQ(sink.rows, (Strings{"note", "", "", "a", "b", "c", "", "sum", ""}));
-    EXPECT_EQ(ReportShowGroup(lists, MismatchGroup, sink), 3u);
+    EXPECT_EQ(ReportShowGroup(lists, ReportGroup::MismatchGroup, sink), 3u);
 }
 
 TEST(ReportLists, LinesOfAnyLengthStayWholeAcrossBlocks)
@@ -218,11 +218,11 @@ TEST(ReportLists, LinesOfAnyLengthStayWholeAcrossBlocks)
         std::string line = i % 1000 == 0 ? std::string() : std::string(i % 97 + 1, 'a' + i % 26);
         if (i == 20000)
             line.assign(std::size_t{3} << 20, 'L');
-        ReportAdd(lists, MismatchGroup, line);
+        ReportAdd(lists, ReportGroup::MismatchGroup, line);
         added.push_back(std::move(line));
     }
-    EXPECT_EQ(lists.LineCount(MismatchGroup), added.size());
-    EXPECT_EQ(lists.Lines(MismatchGroup), added);
+    EXPECT_EQ(lists.LineCount(ReportGroup::MismatchGroup), added.size());
+    EXPECT_EQ(lists.Lines(ReportGroup::MismatchGroup), added);
 
     RowSink sink;
     ReportShowAll(lists, sink);

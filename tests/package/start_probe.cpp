@@ -51,37 +51,37 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string commandLine = "\"" + program + "\"";
-        m_started = ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                     nullptr, nullptr, &startup, &m_process) != 0;
+        started_ = ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &startup, &process_) != 0;
     }
     ~StartedProgram()
     {
-        if (!m_started)
+        if (!started_)
             return;
-        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(m_process.hProcess, 99);
-        ::CloseHandle(m_process.hThread);
-        ::CloseHandle(m_process.hProcess);
+        if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(process_.hProcess, 99);
+        ::CloseHandle(process_.hThread);
+        ::CloseHandle(process_.hProcess);
     }
     StartedProgram(const StartedProgram&) = delete;
     StartedProgram& operator=(const StartedProgram&) = delete;
 
-    bool Started() const { return m_started; }
-    DWORD Id() const { return m_process.dwProcessId; }
+    bool Started() const { return started_; }
+    DWORD Id() const { return process_.dwProcessId; }
 
     // The exit status once the program has ended by itself, or -1.
     long WaitForExit() const
     {
         DWORD status = 0;
-        if (::WaitForSingleObject(m_process.hProcess, kExitWaitMs) != WAIT_OBJECT_0 ||
-            !::GetExitCodeProcess(m_process.hProcess, &status))
+        if (::WaitForSingleObject(process_.hProcess, kExitWaitMs) != WAIT_OBJECT_0 ||
+            !::GetExitCodeProcess(process_.hProcess, &status))
             return -1;
         return static_cast<long>(status);
     }
 
 private:
-    PROCESS_INFORMATION m_process{};
-    bool m_started = false;
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
 };
 
 int Fail(const char* what)

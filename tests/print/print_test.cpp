@@ -27,7 +27,7 @@ HWND OpenPrintDialog(HWND main)
         return nullptr;
     HWND printers = ::GetDlgItem(dialog, cmb4);
     if (::SendMessageA(printers, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>(PrintedJobs::Printer)) == CB_ERR)
+                       reinterpret_cast<LPARAM>(PrintedJobs::kPrinter)) == CB_ERR)
         return nullptr;
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(printers));
@@ -42,7 +42,7 @@ std::vector<PrintedPdf> PrintRows(PrintedJobs& jobs, HWND main, const std::vecto
     jobs.Snapshot();
     PendingClick print = ClickDlgItem(main, IDC_PRINT);
     HWND dialog = OpenPrintDialog(main);
-    EXPECT_TRUE(dialog) << "no Print dialog with the printer " << PrintedJobs::Printer;
+    EXPECT_TRUE(dialog) << "no Print dialog with the printer " << PrintedJobs::kPrinter;
     if (!dialog)
         return {};
     PostButtonClick(dialog, IDOK);
@@ -83,10 +83,10 @@ class Print : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!m_jobs.Usable())
-            GTEST_SKIP() << m_jobs.WhyNot();
+        if (!jobs_.Usable())
+            GTEST_SKIP() << jobs_.WhyNot();
     }
-    PrintedJobs m_jobs;
+    PrintedJobs jobs_;
 };
 
 }  // namespace
@@ -102,7 +102,7 @@ TEST_F(Print, SixtyRowsAPageInAJobNamedTornwick)
         for (Case c : {Case{60, 1}, Case{61, 2}, Case{120, 2}}) {
             SCOPED_TRACE(std::to_string(c.rows) + " rows");
             const std::vector<std::string> rows = NumberedRows(c.rows);
-            const std::vector<PrintedPdf> pdfs = PrintRows(m_jobs, main, rows);
+            const std::vector<PrintedPdf> pdfs = PrintRows(jobs_, main, rows);
             ASSERT_EQ(pdfs.size(), 1u);
             const PrintedPdf& pdf = pdfs[0];
             EXPECT_EQ(pdf.title, "TORNWICK");
@@ -136,7 +136,7 @@ TEST_F(Print, CancellingTheDialogPrintsNothing)
     ReportWindow window;
     window.Run([&](HWND main) {
         ReportWindow::ShowRows(main, NumberedRows(3));
-        m_jobs.Snapshot();
+        jobs_.Snapshot();
         PendingClick print = ClickDlgItem(main, IDC_PRINT);
         HWND dialog = OpenPrintDialog(main);
         ASSERT_TRUE(dialog);
@@ -144,7 +144,7 @@ TEST_F(Print, CancellingTheDialogPrintsNothing)
         ASSERT_TRUE(print.Wait());
         EXPECT_EQ(FindMessageBox(), nullptr);
     });
-    EXPECT_TRUE(m_jobs.Collect().empty());
+    EXPECT_TRUE(jobs_.Collect().empty());
 }
 
 TEST_F(Print, TheHelpButtonSendsTheHelpCommandAndLeavesTheDialogOpen)
@@ -191,7 +191,7 @@ TEST_F(Print, TheSamplesReportInAFixedPitchFontAtTheLeftMargin)
         const std::vector<std::string> rows = ReportWindow::ShownRows(main);
         ASSERT_FALSE(rows.empty());
 
-        const std::vector<PrintedPdf> pdfs = PrintRows(m_jobs, main, {});
+        const std::vector<PrintedPdf> pdfs = PrintRows(jobs_, main, {});
         ASSERT_EQ(pdfs.size(), 1u);
         const PrintedPdf& pdf = pdfs[0];
         EXPECT_EQ(pdf.pages, static_cast<int>((rows.size() + 59) / 60));
@@ -210,7 +210,7 @@ TEST_F(Print, TheSamplesReportInAFixedPitchFontAtTheLeftMargin)
         // Every row starts 200 printer dots in from the printable area's
         // left edge (after its own leading spaces), in a font whose
         // characters are all equally wide.
-        HDC printer = ::CreateDCA(nullptr, PrintedJobs::Printer, nullptr, nullptr);
+        HDC printer = ::CreateDCA(nullptr, PrintedJobs::kPrinter, nullptr, nullptr);
         ASSERT_TRUE(printer);
         const double dotsPerPoint = ::GetDeviceCaps(printer, LOGPIXELSX) / 72.0;
         const double margin = (200 + ::GetDeviceCaps(printer, PHYSICALOFFSETX)) / dotsPerPoint;
@@ -238,7 +238,7 @@ TEST_F(Print, TheSamplesReportInAFixedPitchFontAtTheLeftMargin)
             EXPECT_LE(word.right, rightEdge + 0.5) << word.text;
 
         auto image = RunLinuxCommand(std::string("pdftoppm -f 1 -l 1 -r 100 -png -singlefile ") +
-                                     ShellQuote(m_jobs.Folder() + "/" + pdf.fileName) + " " +
+                                     ShellQuote(jobs_.Folder() + "/" + pdf.fileName) + " " +
                                      ShellQuote(TORNWICK_PAGE_IMAGE));
         ASSERT_TRUE(image);
         EXPECT_EQ(image->status, 0) << image->output;

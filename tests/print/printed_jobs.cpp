@@ -138,18 +138,18 @@ PrintedJobs::PrintedJobs()
 {
     const char* folder = std::getenv("TORNWICK_PRINT_DIR");
     if (!RunningUnderWine())
-        m_whyNot = "the print tests read the printer's PDFs with Linux tools: run them under Wine";
-    else if (!PrinterInstalled(Printer))
-        m_whyNot = std::string("no printer \"") + Printer +
+        whyNot_ = "the print tests read the printer's PDFs with Linux tools: run them under Wine";
+    else if (!PrinterInstalled(kPrinter))
+        whyNot_ = std::string("no printer \"") + kPrinter +
                    "\": source scripts/start-printer first (it needs cups and cups-pdf)";
     else if (!folder || !*folder)
-        m_whyNot = "TORNWICK_PRINT_DIR does not name the printer's output folder: "
+        whyNot_ = "TORNWICK_PRINT_DIR does not name the printer's output folder: "
                    "source scripts/start-printer first";
     else {
-        m_linuxFolder = folder;
-        m_windowsFolder = WindowsPathOf(m_linuxFolder);
-        if (m_windowsFolder.empty())
-            m_whyNot = "cannot reach " + m_linuxFolder + " from Wine";
+        linuxFolder_ = folder;
+        windowsFolder_ = WindowsPathOf(linuxFolder_);
+        if (windowsFolder_.empty())
+            whyNot_ = "cannot reach " + linuxFolder_ + " from Wine";
     }
 }
 
@@ -157,7 +157,7 @@ std::set<std::string> PrintedJobs::PdfNames() const
 {
     std::set<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((m_windowsFolder + "\\*.pdf").c_str(), &found);
+    HANDLE search = ::FindFirstFileA((windowsFolder_ + "\\*.pdf").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do
@@ -169,24 +169,24 @@ std::set<std::string> PrintedJobs::PdfNames() const
 
 void PrintedJobs::Snapshot()
 {
-    m_before = PdfNames();
+    before_ = PdfNames();
 }
 
 std::vector<PrintedPdf> PrintedJobs::Collect()
 {
     // The job is in the queue once EndDoc has returned; cups-pdf writes the
     // PDF whole before the job leaves it.
-    RunLinuxCommand(std::string("for i in $(seq 1200); do lpstat -o ") + Printer +
+    RunLinuxCommand(std::string("for i in $(seq 1200); do lpstat -o ") + kPrinter +
                         " | grep -q . || exit 0; sleep 0.1; done; exit 1",
                     130000);
     std::vector<std::string> fresh;
     for (const std::string& name : PdfNames())
-        if (!m_before.count(name))
+        if (!before_.count(name))
             fresh.push_back(name);
     std::sort(fresh.begin(), fresh.end(),
               [](const std::string& a, const std::string& b) { return JobNumber(a) < JobNumber(b); });
     std::vector<PrintedPdf> pdfs;
     for (const std::string& name : fresh)
-        pdfs.push_back(ReadPdf(m_linuxFolder, name));
+        pdfs.push_back(ReadPdf(linuxFolder_, name));
     return pdfs;
 }

@@ -34,17 +34,17 @@ struct PrintedPdf {
 
 class PrintedJobs {
 public:
-    static constexpr const char* Printer = "tornwick-pdf";
+    static constexpr const char* kPrinter = "tornwick-pdf";
 
     PrintedJobs();
 
     // False, with the reason, when there is no test printer to print on or no
     // folder to read its output from.
-    bool Usable() const { return m_whyNot.empty(); }
-    const std::string& WhyNot() const { return m_whyNot; }
+    bool Usable() const { return whyNot_.empty(); }
+    const std::string& WhyNot() const { return whyNot_; }
 
     // The folder of the PDFs, as a Linux path.
-    const std::string& Folder() const { return m_linuxFolder; }
+    const std::string& Folder() const { return linuxFolder_; }
 
     // Remembers the PDFs in the folder now.
     void Snapshot();
@@ -56,10 +56,10 @@ public:
 private:
     std::set<std::string> PdfNames() const;
 
-    std::string m_whyNot;
-    std::string m_linuxFolder;
-    std::string m_windowsFolder;
-    std::set<std::string> m_before;
+    std::string whyNot_;
+    std::string linuxFolder_;
+    std::string windowsFolder_;
+    std::set<std::string> before_;
 };
 
 // True when a printer of that name is installed in this Windows.

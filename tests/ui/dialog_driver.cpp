@@ -207,9 +207,9 @@ struct PendingClick::State {
     std::atomic<bool> done{false};
 };
 
-PendingClick::PendingClick(HWND button) : m_state(std::make_shared<State>())
+PendingClick::PendingClick(HWND button) : state_(std::make_shared<State>())
 {
-    m_state->sender = std::thread([button, state = m_state] {
+    state_->sender = std::thread([button, state = state_] {
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
         state->done = true;
@@ -218,19 +218,19 @@ PendingClick::PendingClick(HWND button) : m_state(std::make_shared<State>())
 
 PendingClick::~PendingClick()
 {
-    if (!m_state)
+    if (!state_)
         return;
     // A click whose handler never returned must not hang the test; its
     // sender gives up by itself after its own timeout.
-    if (m_state->done)
-        m_state->sender.join();
+    if (state_->done)
+        state_->sender.join();
     else
-        m_state->sender.detach();
+        state_->sender.detach();
 }
 
 bool PendingClick::Wait(Timeout timeout)
 {
-    return WaitUntil([this] { return m_state->done.load(); }, timeout);
+    return WaitUntil([this] { return state_->done.load(); }, timeout);
 }
 
 PendingClick Click(HWND button)
@@ -375,8 +375,8 @@ namespace {
 template <class Char>
 std::basic_string<Char> ListRow(HWND list, LRESULT index)
 {
-    constexpr bool ansi = std::is_same_v<Char, char>;
-    const auto send = ansi ? ::SendMessageA : ::SendMessageW;
+    constexpr bool kAnsi = std::is_same_v<Char, char>;
+    const auto send = kAnsi ? ::SendMessageA : ::SendMessageW;
     const auto length = send(list, LB_GETTEXTLEN, index, 0);
     std::basic_string<Char> row(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, Char{});
     const auto copied = send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(row.data()));

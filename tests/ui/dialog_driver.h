@@ -90,7 +90,7 @@ public:
 
 private:
     struct State;
-    std::shared_ptr<State> m_state;
+    std::shared_ptr<State> state_;
 };
 
 [[nodiscard]] PendingClick Click(HWND button);

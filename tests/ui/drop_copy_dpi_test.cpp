@@ -198,19 +198,19 @@ public:
     explicit ScreenDpiSetting(DWORD dpi)
     {
         ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                          nullptr, &m_key, nullptr);
-        DWORD size = sizeof m_previous;
-        m_hadPrevious = ::RegQueryValueExW(m_key, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&m_previous),
+                          nullptr, &key_, nullptr);
+        DWORD size = sizeof previous_;
+        hadPrevious_ = ::RegQueryValueExW(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
                                            &size) == ERROR_SUCCESS;
         Set(dpi);
     }
     ~ScreenDpiSetting()
     {
-        if (m_hadPrevious)
-            Set(m_previous);
+        if (hadPrevious_)
+            Set(previous_);
         else
-            ::RegDeleteValueW(m_key, kValue);
-        ::RegCloseKey(m_key);
+            ::RegDeleteValueW(key_, kValue);
+        ::RegCloseKey(key_);
     }
     ScreenDpiSetting(const ScreenDpiSetting&) = delete;
     ScreenDpiSetting& operator=(const ScreenDpiSetting&) = delete;
@@ -219,13 +219,13 @@ private:
     static constexpr const wchar_t* kValue = L"LogPixels";
     void Set(DWORD dpi)
     {
-        EXPECT_EQ(::RegSetValueExW(m_key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi),
+        EXPECT_EQ(::RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi),
                   ERROR_SUCCESS);
     }
 
-    HKEY m_key = nullptr;
-    DWORD m_previous = 0;
-    bool m_hadPrevious = false;
+    HKEY key_ = nullptr;
+    DWORD previous_ = 0;
+    bool hadPrevious_ = false;
 };
 
 constexpr const char* kDpiVariable = "TORNWICK_TEST_DPI";
@@ -327,7 +327,7 @@ TEST(HighDpiWindow, AtTheScreenDpi)
     EXPECT_NE(::GetAwarenessFromDpiAwarenessContext(::GetThreadDpiAwarenessContext()), DPI_AWARENESS_UNAWARE)
         << "the manifest declares the program DPI-aware";
     RunMainWindow([&](MainWindow& main) {
-        EXPECT_EQ(WindowDpi(main.Window()), dpi);
+        EXPECT_EQ(AfxGetWindowDpi(main.Window()), dpi);
         const HWND list = main.Item(IDC_RESULT_LIST);
         for (const auto& [at, height] : listFontHeights) {
             if (at == dpi) {

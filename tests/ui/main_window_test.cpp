@@ -34,27 +34,27 @@ bool Contains(const Rows& rows, const std::string& row)
 // memory does, for as long as it lives.
 class CrampedList {
 public:
-    CrampedList(HWND list, LRESULT room) : m_list(list)
+    CrampedList(HWND list, LRESULT room) : list_(list)
     {
-        s_room = room;
-        s_original = reinterpret_cast<WNDPROC>(
+        room_ = room;
+        original_ = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuse)));
     }
-    ~CrampedList() { ::SetWindowLongPtrW(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_original)); }
+    ~CrampedList() { ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
     CrampedList(const CrampedList&) = delete;
     CrampedList& operator=(const CrampedList&) = delete;
 
 private:
     static LRESULT CALLBACK Refuse(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == LB_ADDSTRING && ::CallWindowProcW(s_original, list, LB_GETCOUNT, 0, 0) >= s_room)
+        if (message == LB_ADDSTRING && ::CallWindowProcW(original_, list, LB_GETCOUNT, 0, 0) >= room_)
             return LB_ERRSPACE;
-        return ::CallWindowProcW(s_original, list, message, wParam, lParam);
+        return ::CallWindowProcW(original_, list, message, wParam, lParam);
     }
 
-    HWND m_list;
-    static inline WNDPROC s_original = nullptr;
-    static inline LRESULT s_room = 0;
+    HWND list_;
+    static inline WNDPROC original_ = nullptr;
+    static inline LRESULT room_ = 0;
 };
 
 }  // namespace

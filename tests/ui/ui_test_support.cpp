@@ -40,25 +40,25 @@ std::string TestFile(const std::string& relativePath)
 }
 
 TemporaryCopy::TemporaryCopy(const std::string& source, const std::string& name)
-    : m_folder(TemporaryName("twk"))
+    : folder_(TemporaryName("twk"))
 {
     // GetTempFileName made a file; a folder of that name takes its place.
-    ::DeleteFileA(m_folder.c_str());
-    ::CreateDirectoryA(m_folder.c_str(), nullptr);
-    m_path = m_folder + "\\" + name;
+    ::DeleteFileA(folder_.c_str());
+    ::CreateDirectoryA(folder_.c_str(), nullptr);
+    path_ = folder_ + "\\" + name;
     if (const auto slash = name.rfind('\\'); slash != std::string::npos) {
-        m_subfolder = m_folder + "\\" + name.substr(0, slash);
-        ::CreateDirectoryW(WideFromUtf8(m_subfolder).c_str(), nullptr);
+        subfolder_ = folder_ + "\\" + name.substr(0, slash);
+        ::CreateDirectoryW(WideFromUtf8(subfolder_).c_str(), nullptr);
     }
-    ::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(m_path).c_str(), FALSE);
+    ::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(path_).c_str(), FALSE);
 }
 
 TemporaryCopy::~TemporaryCopy()
 {
-    ::DeleteFileW(WideFromUtf8(m_path).c_str());
-    if (!m_subfolder.empty())
-        ::RemoveDirectoryW(WideFromUtf8(m_subfolder).c_str());
-    ::RemoveDirectoryA(m_folder.c_str());
+    ::DeleteFileW(WideFromUtf8(path_).c_str());
+    if (!subfolder_.empty())
+        ::RemoveDirectoryW(WideFromUtf8(subfolder_).c_str());
+    ::RemoveDirectoryA(folder_.c_str());
 }
 
 std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
@@ -94,7 +94,7 @@ std::vector<std::string> CommandLineRows(const std::string& html, const std::str
 
 bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)
 {
-    return ClickAndFillFileDialog(m_window, buttonId, dialogTitle, path);
+    return ClickAndFillFileDialog(window_, buttonId, dialogTitle, path);
 }
 
 bool MainWindow::ChooseHtml(const std::string& path)
@@ -109,27 +109,27 @@ bool MainWindow::ChooseCsv(const std::string& path)
 
 bool MainWindow::CancelChoosingHtml()
 {
-    PendingClick click = ClickDlgItem(m_window, IDC_BROWSE_HTML);
+    PendingClick click = ClickDlgItem(window_, IDC_BROWSE_HTML);
     const bool cancelled = CancelFileDialog("Input HTML File");
     return cancelled && click.Wait();
 }
 
 bool MainWindow::Compare()
 {
-    return ClickAndWait(m_window, IDC_COMPARE);
+    return ClickAndWait(window_, IDC_COMPARE);
 }
 
 std::optional<std::string> MainWindow::ButtonMessage(int buttonId)
 {
-    PendingClick click = ClickDlgItem(m_window, buttonId);
+    PendingClick click = ClickDlgItem(window_, buttonId);
     const std::optional<MessageBoxInfo> box = WaitForMessageBox();
     if (!box) {
         ADD_FAILURE() << "no message box appeared";
         return std::nullopt;
     }
     EXPECT_TRUE(box->stopIcon) << box->text;
-    EXPECT_EQ(box->owner, m_window) << box->text;
-    EXPECT_FALSE(::IsWindowEnabled(m_window)) << "the message box is modal to the main window";
+    EXPECT_EQ(box->owner, window_) << box->text;
+    EXPECT_FALSE(::IsWindowEnabled(window_)) << "the message box is modal to the main window";
     EXPECT_TRUE(DismissMessageBox(*box));
     EXPECT_TRUE(click.Wait());
     return box->text;

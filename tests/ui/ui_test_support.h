@@ -28,12 +28,12 @@ public:
     TemporaryCopy(const TemporaryCopy&) = delete;
     TemporaryCopy& operator=(const TemporaryCopy&) = delete;
 
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const { return path_; }
 
 private:
-    std::string m_folder;
-    std::string m_subfolder;
-    std::string m_path;
+    std::string folder_;
+    std::string subfolder_;
+    std::string path_;
 };
 
 // The rows tornwick-compare prints for the two files.
@@ -43,10 +43,10 @@ std::vector<std::string> CommandLineRows(const std::string& html, const std::str
 // The main window as the driver sees it.
 class MainWindow {
 public:
-    explicit MainWindow(HWND window) : m_window(window) {}
+    explicit MainWindow(HWND window) : window_(window) {}
 
-    HWND Window() const { return m_window; }
-    HWND Item(int id) const { return ::GetDlgItem(m_window, id); }
+    HWND Window() const { return window_; }
+    HWND Item(int id) const { return ::GetDlgItem(window_, id); }
 
     // Chooses the file through the real Open dialog.
     bool ChooseHtml(const std::string& path);
@@ -67,7 +67,7 @@ public:
 private:
     bool Choose(int buttonId, const char* dialogTitle, const std::string& path);
 
-    HWND m_window;
+    HWND window_;
 };
 
 // Runs a fresh main window modally with script driving it; returns what

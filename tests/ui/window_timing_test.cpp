@@ -51,42 +51,42 @@ struct Seen {
 // on again (every row is in), and when it has painted itself after that.
 class ListWatch {
 public:
-    explicit ListWatch(HWND list) : m_list(list)
+    explicit ListWatch(HWND list) : list_(list)
     {
-        s_seen = Seen{};
-        s_shown = false;
-        s_original = reinterpret_cast<WNDPROC>(
+        seen_ = Seen{};
+        shown_ = false;
+        original_ = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Watch)));
     }
-    ~ListWatch() { ::SetWindowLongPtrW(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_original)); }
+    ~ListWatch() { ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
     ListWatch(const ListWatch&) = delete;
     ListWatch& operator=(const ListWatch&) = delete;
 
     // Whether the list has painted the report; then the times are all in.
-    static bool Shown() { return s_shown.load(); }
-    static const Seen& Times() { return s_seen; }
+    static bool Shown() { return shown_.load(); }
+    static const Seen& Times() { return seen_; }
 
 private:
     static LRESULT CALLBACK Watch(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == LB_RESETCONTENT && s_seen.emptied == 0)
-            s_seen.emptied = Now();
+        if (message == LB_RESETCONTENT && seen_.emptied == 0)
+            seen_.emptied = Now();
         else if (message == LB_ADDSTRING)
-            ++s_seen.rowsAdded;
-        else if (message == WM_SETREDRAW && wParam && s_seen.emptied != 0)
-            s_seen.filled = Now();
-        const LRESULT result = ::CallWindowProcW(s_original, list, message, wParam, lParam);
-        if (message == WM_PAINT && s_seen.filled != 0 && !s_shown) {
-            s_seen.painted = Now();
-            s_shown = true;
+            ++seen_.rowsAdded;
+        else if (message == WM_SETREDRAW && wParam && seen_.emptied != 0)
+            seen_.filled = Now();
+        const LRESULT result = ::CallWindowProcW(original_, list, message, wParam, lParam);
+        if (message == WM_PAINT && seen_.filled != 0 && !shown_) {
+            seen_.painted = Now();
+            shown_ = true;
         }
         return result;
     }
 
-    HWND m_list;
-    static inline WNDPROC s_original = nullptr;
-    static inline Seen s_seen;
-    static inline std::atomic<bool> s_shown{false};
+    HWND list_;
+    static inline WNDPROC original_ = nullptr;
+    static inline Seen seen_;
+    static inline std::atomic<bool> shown_{false};
 };
 
 // Where the time went from the click until the list showed the report.

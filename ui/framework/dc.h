@@ -50,8 +50,8 @@ public:
         Selection& operator=(Selection&&) = delete;
 
     private:
-        HDC m_dc;
-        HGDIOBJ m_previous;
+        HDC m_hDC;
+        HGDIOBJ m_hOldObject;
     };
     [[nodiscard]] Selection SelectObject(const CFont& font);
 

@@ -54,19 +54,19 @@ CDC::Selection CDC::SelectObject(const CFont& font)
 }
 
 CDC::Selection::Selection(HDC dc, HGDIOBJ object)
-    : m_dc(dc), m_previous(dc && object ? ::SelectObject(dc, object) : nullptr)
+    : m_hDC(dc), m_hOldObject(dc && object ? ::SelectObject(dc, object) : nullptr)
 {
-    if (m_previous == HGDI_ERROR)
-        m_previous = nullptr;
+    if (m_hOldObject == HGDI_ERROR)
+        m_hOldObject = nullptr;
 }
 
 CDC::Selection::Selection(Selection&& other) noexcept
-    : m_dc(other.m_dc), m_previous(std::exchange(other.m_previous, nullptr))
+    : m_hDC(other.m_hDC), m_hOldObject(std::exchange(other.m_hOldObject, nullptr))
 {
 }
 
 CDC::Selection::~Selection()
 {
-    if (m_previous)
-        ::SelectObject(m_dc, m_previous);
+    if (m_hOldObject)
+        ::SelectObject(m_hDC, m_hOldObject);
 }

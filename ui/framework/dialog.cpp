@@ -38,13 +38,13 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
     if (control.GetSafeHwnd())
         return;
-    CDialog& dialog = pDX->m_dialog;
+    CDialog& dialog = *pDX->m_pDlgWnd;
     control.Attach(dialog.GetDlgItem(id));
     if (control.GetSafeHwnd())
         dialog.m_boundControls.push_back(&control);
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog()
 {
@@ -63,7 +63,7 @@ const MessageMap& CDialog::ThisMessageMap()
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = m_parent ? m_parent->GetSafeHwnd() : nullptr;
+    HWND owner = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
     if (!owner) {
         CWnd* main = AfxGetMainWnd();
         if (main && main != this)
@@ -71,7 +71,7 @@ INT_PTR CDialog::DoModal()
     }
     const ModalRun run(*this, ModalLoopFilter);
     // The wide form makes the dialog and its controls Unicode windows.
-    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), owner,
+    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }
 

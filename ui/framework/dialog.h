@@ -27,9 +27,9 @@ class CDialog;
 // it carries nothing but the dialog.
 class CDataExchange {
 public:
-    explicit CDataExchange(CDialog& dialog) : m_dialog(dialog) {}
+    explicit CDataExchange(CDialog& dialog) : m_pDlgWnd(&dialog) {}
 
-    CDialog& m_dialog;
+    CDialog* m_pDlgWnd;
 };
 
 // Binds the wrapper to the dialog's control with that id.  The wrapper is
@@ -77,7 +77,7 @@ private:
     void CenterWindow();
     void DetachControls();
 
-    UINT m_templateId;
-    CWnd* m_parent;
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
     std::vector<CWnd*> m_boundControls;
 };

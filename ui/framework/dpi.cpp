@@ -24,12 +24,12 @@ UINT SystemDpi()
     const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
     if (screen)
         ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : kStandardDpi;
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
 }  // namespace
 
-UINT WindowDpi(HWND window)
+UINT AfxGetWindowDpi(HWND window)
 {
     static const GetDpiForWindowFunction getDpiForWindow = FindGetDpiForWindow();
     if (getDpiForWindow && window) {
@@ -40,9 +40,9 @@ UINT WindowDpi(HWND window)
     return SystemDpi();
 }
 
-int ScaleForDpi(int pixels, UINT dpi)
+int AfxScaleForDpi(int pixels, UINT dpi)
 {
-    return ::MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kStandardDpi));
+    return ::MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
 namespace {
@@ -70,7 +70,9 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
     ::ReleaseDC(control, dc);
 
     // A check box draws its box and a gap before the text.
-    const int needed = extent.cx + (isCheckBox ? ::GetSystemMetrics(SM_CXMENUCHECK) + ScaleForDpi(6, static_cast<UINT>(dpi)) : 0);
+    const int needed =
+        extent.cx +
+        (isCheckBox ? ::GetSystemMetrics(SM_CXMENUCHECK) + AfxScaleForDpi(6, static_cast<UINT>(dpi)) : 0);
     RECT rect{};
     ::GetWindowRect(control, &rect);
     HWND dialog = ::GetParent(control);
@@ -85,7 +87,7 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
 
 }  // namespace
 
-void WidenControlsToTheirText(HWND dialog, UINT dpi)
+void AfxWidenControlsToTheirText(HWND dialog, UINT dpi)
 {
     ::EnumChildWindows(dialog, WidenToText, static_cast<LPARAM>(dpi));
 }

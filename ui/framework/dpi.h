@@ -3,22 +3,19 @@
 // The program declares itself DPI-aware in its manifest, so Windows does not
 // stretch its window into a blur; in return every size it gives in pixels
 // must be scaled by the DPI of the screen the window is on.  The program's
-// sizes are those it would have at 96 DPI (100 %):
+// sizes are those it would have at 96 DPI (100 %, USER_DEFAULT_SCREEN_DPI):
 //
-//     font.CreateFont(ScaleForDpi(14, WindowDpi(window)), ...);
+//     font.CreateFont(AfxScaleForDpi(14, AfxGetWindowDpi(window)), ...);
 #pragma once
 
 #include <windows.h>
 
-// The pixels at 96 DPI.
-constexpr UINT kStandardDpi = 96;
-
 // The DPI of the screen the window is on (per-monitor where Windows has it,
 // otherwise the system's).
-UINT WindowDpi(HWND window);
+UINT AfxGetWindowDpi(HWND window);
 
 // A size in pixels at 96 DPI, at that DPI instead (rounded to nearest).
-int ScaleForDpi(int pixels, UINT dpi);
+int AfxScaleForDpi(int pixels, UINT dpi);
 
 // Widens each static text and check box of the dialog whose text does not
 // fit it in its font, as far as the dialog's client area allows.  A layout
@@ -26,4 +23,4 @@ int ScaleForDpi(int pixels, UINT dpi);
 // not grow in exact step with its height: a label that just fits at 96 DPI
 // may be cut by a few pixels at another.  Only the controls' empty space
 // grows, so nothing that fits moves or changes.
-void WidenControlsToTheirText(HWND dialog, UINT dpi);
+void AfxWidenControlsToTheirText(HWND dialog, UINT dpi);

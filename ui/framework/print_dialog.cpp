@@ -7,7 +7,7 @@
 #include "win_app.h"
 #include "wnd.h"
 
-CPrintDialog::CPrintDialog(DWORD flags, CWnd* parent) : m_parent(parent)
+CPrintDialog::CPrintDialog(DWORD flags, CWnd* parent) : m_pParentWnd(parent)
 {
     m_pd.lStructSize = sizeof m_pd;
     m_pd.Flags = flags | PD_RETURNDC;
@@ -33,7 +33,7 @@ CPrintDialog::~CPrintDialog()
 
 INT_PTR CPrintDialog::DoModal()
 {
-    CWnd* owner = m_parent ? m_parent : AfxGetMainWnd();
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     m_pd.hwndOwner = owner ? owner->GetSafeHwnd() : nullptr;
     // A second run asks for a fresh context; the old one is not leaked.
     if (m_pd.hDC)

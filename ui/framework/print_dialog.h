@@ -21,15 +21,15 @@
 
 class CWnd;
 
+// The dialog's flags unless given: all pages, copies kept in the printer
+// settings, no page numbers, no print-to-file box, no selection.
+constexpr DWORD AFX_PD_DEFAULT_FLAGS =
+    PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION;
+
 class CPrintDialog {
 public:
-    // All pages, copies kept in the printer settings, no page numbers, no
-    // print-to-file box, no selection.
-    static constexpr DWORD DefaultFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
-                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION;
-
     // parent: the owner; the application's main window when none is given.
-    explicit CPrintDialog(DWORD flags = DefaultFlags, CWnd* parent = nullptr);
+    explicit CPrintDialog(DWORD flags = AFX_PD_DEFAULT_FLAGS, CWnd* parent = nullptr);
     ~CPrintDialog();
     CPrintDialog(const CPrintDialog&) = delete;
     CPrintDialog& operator=(const CPrintDialog&) = delete;
@@ -46,5 +46,5 @@ public:
 private:
     static UINT_PTR CALLBACK HookProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-    CWnd* m_parent;
+    CWnd* m_pParentWnd;
 };

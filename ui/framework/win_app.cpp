@@ -31,20 +31,20 @@ CWinApp::~CWinApp()
 
 const std::string& CWinApp::AppName() const
 {
-    if (m_appName.empty()) {
+    if (m_strAppName.empty()) {
         const std::string path = AfxGetModuleFileName();
         std::string name = path.substr(FolderOf(path).size());
         const auto dot = name.rfind('.');
         if (dot != std::string::npos && dot > 0)
             name.erase(dot);
-        m_appName = name;
+        m_strAppName = name;
     }
-    return m_appName;
+    return m_strAppName;
 }
 
 std::string CWinApp::HelpFilePath() const
 {
-    return FolderOf(AfxGetModuleFileName()) + m_helpPageName;
+    return FolderOf(AfxGetModuleFileName()) + m_strHelpPageName;
 }
 
 void CWinApp::OnHelp()

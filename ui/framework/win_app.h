@@ -35,7 +35,7 @@ public:
     // and extension.  It captions every AfxMessageBox.
     const std::string& AppName() const;
 
-    // The help page: the file m_helpPageName in the program file's folder,
+    // The help page: the file m_strHelpPageName in the program file's folder,
     // whatever the program file is called.
     std::string HelpFilePath() const;
 
@@ -50,10 +50,10 @@ public:
 
 protected:
     // The help page's file name, set by the application.
-    std::string m_helpPageName;
+    std::string m_strHelpPageName;
 
 private:
-    mutable std::string m_appName;
+    mutable std::string m_strAppName;
 };
 
 CWinApp* AfxGetApp();
