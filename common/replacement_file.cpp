@@ -25,6 +25,27 @@
 
 namespace {
 
+// A stream that writes to the descriptor; when none can be had, the
+// descriptor is closed and errno says why.
+StdioFile StreamOver(int descriptor)
+{
+#ifdef _WIN32
+    StdioFile stream(::_fdopen(descriptor, "wb"));
+#else
+    StdioFile stream(::fdopen(descriptor, "wb"));
+#endif
+    if (!stream) {
+        const int failure = errno;
+#ifdef _WIN32
+        ::_close(descriptor);
+#else
+        ::close(descriptor);
+#endif
+        errno = failure;
+    }
+    return stream;
+}
+
 #ifdef _WIN32
 
 // Windows' own words for a Win32 error, as UTF-8 without the trailing line end.
@@ -141,12 +162,6 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
             ::DeleteFileW(WindowsFileName(name).c_str());
             return;
         }
-        temporary_ = std::move(name);
-        file_.reset(::_fdopen(descriptor, "wb"));
-        if (!file_) {
-            Fail(std::strerror(errno));
-            ::_close(descriptor);  // the destructor removes the file
-        }
 #else
         // The umask applies as to any new file: a report is an ordinary file.
         const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -155,13 +170,12 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
                 Fail(std::strerror(errno));
             continue;
         }
-        temporary_ = std::move(name);
-        file_.reset(::fdopen(descriptor, "wb"));
-        if (!file_) {
-            Fail(std::strerror(errno));
-            ::close(descriptor);  // the destructor removes the file
-        }
 #endif
+        // From here on the destructor removes the file, whatever fails.
+        temporary_ = std::move(name);
+        file_ = StreamOver(descriptor);
+        if (!file_)
+            Fail(std::strerror(errno));
     }
     if (!file_ && error_.empty())
         Fail("no free temporary file name");

@@ -80,11 +80,10 @@ bool PutOnClipboard(HWND owner, const std::string& text)
 
 void CtornwickDlg::OnCopyReport()
 {
-    const int rows = resultList.GetCount();
-    if (rows <= 0)
-        return;  // nothing to copy, and nothing worth saying
-    if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not copied."))
+    // With nothing to copy there is nothing worth saying either.
+    if (!HasWholeReport(nullptr, "ERROR:  The report is incomplete, so it was not copied."))
         return;
+    const int rows = resultList.GetCount();
     std::string text;
     for (int row = 0; row < rows; ++row) {
         text += resultList.GetText(row);

@@ -99,11 +99,7 @@ int LineStep(const CDC& printer)
 
 void CtornwickDlg::OnPrint()
 {
-    if (resultList.GetCount() <= 0) {
-        AfxMessageBox("ERROR:  Nothing to print.", MB_ICONSTOP);
-        return;
-    }
-    if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not printed."))
+    if (!HasWholeReport("ERROR:  Nothing to print.", "ERROR:  The report is incomplete, so it was not printed."))
         return;
     CPrintDialog dialog(AFX_PD_DEFAULT_FLAGS, this);
     if (dialog.DoModal() != IDOK)

@@ -20,11 +20,7 @@
 
 void CtornwickDlg::OnSave()
 {
-    if (resultList.GetCount() <= 0) {
-        AfxMessageBox("ERROR:  Nothing to save.", MB_ICONSTOP);
-        return;
-    }
-    if (!ShowsWholeReport("ERROR:  The report is incomplete, so it was not saved."))
+    if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
         return;
     static const FileDialogSpec kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
                                             L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};

@@ -193,9 +193,16 @@ void CtornwickDlg::OnCompare()
                       MB_ICONSTOP);
 }
 
-bool CtornwickDlg::ShowsWholeReport(const char* refusal)
+bool CtornwickDlg::HasWholeReport(const char* nothingText, const char* incompleteText)
 {
-    if (reportIncomplete_)
+    const char* refusal = nullptr;
+    if (resultList.GetCount() <= 0)
+        refusal = nothingText;
+    else if (reportIncomplete_)
+        refusal = incompleteText;
+    else
+        return true;
+    if (refusal)
         AfxMessageBox(refusal, MB_ICONSTOP);
-    return !reportIncomplete_;
+    return false;
 }

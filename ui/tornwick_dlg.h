@@ -61,9 +61,10 @@ private:
     // Makes listFont_ for the DPI of the window's screen and gives it to the
     // result list.
     void SetListFont(UINT dpi);
-    // Whether Save or Print may use the shown rows; tells the user when the
-    // list holds only part of the last report.
-    bool ShowsWholeReport(const char* refusal);
+    // Whether Save, Print or Copy may use the shown rows: not when there are
+    // none (the user is told nothingText, unless it is null) nor when the
+    // list holds only part of the last report (told incompleteText).
+    bool HasWholeReport(const char* nothingText, const char* incompleteText);
 
     HICON appIcon_;
     CompareOptions options_;

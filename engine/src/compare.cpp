@@ -69,36 +69,36 @@ const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
     return "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
 }
 
+// A run that stopped at a file: what went wrong ("open", "read") with which
+// file ("HTML", "CSV").
+RunOutcome FileFailure(RunStatus status, const char* what, const char* kind, const std::string& name)
+{
+    RunOutcome outcome;
+    outcome.status = status;
+    outcome.message = Format("ERROR:  Could not %s %s file %s.", what, kind, name.c_str());
+    return outcome;
+}
+
 }  // namespace
 
 RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
                          CompareOptions& options, ReportSink& resultList)
 {
-    RunOutcome outcome;
     // Both files are opened before anything changes, so a file that cannot
     // be opened leaves the shown report and the options as they were.
     InputFile page = OpenForReading(html);
-    if (!page.reader) {
-        outcome.status = RunStatus::HtmlNotOpened;
-        outcome.message = Format("ERROR:  Could not open HTML file %s.", html.name.c_str());
-        return outcome;
-    }
+    if (!page.reader)
+        return FileFailure(RunStatus::HtmlNotOpened, "open", "HTML", html.name);
     InputFile listing = OpenForReading(csv);
-    if (!listing.reader) {
-        outcome.status = RunStatus::CsvNotOpened;
-        outcome.message = Format("ERROR:  Could not open CSV file %s.", csv.name.c_str());
-        return outcome;
-    }
+    if (!listing.reader)
+        return FileFailure(RunStatus::CsvNotOpened, "open", "CSV", csv.name);
 
     // A read error is not the end of a file: the run stops as if the file
     // could not be opened, so that no report made of part of a file is shown.
     LotwPageRead pageRead;
     const EntityIndex index = ReadLotwMatrix(*page.reader, &pageRead);
-    if (page.reader->Failed()) {
-        outcome.status = RunStatus::HtmlNotRead;
-        outcome.message = Format("ERROR:  Could not read HTML file %s.", html.name.c_str());
-        return outcome;
-    }
+    if (page.reader->Failed())
+        return FileFailure(RunStatus::HtmlNotRead, "read", "HTML", html.name);
     page.reader.reset();
     page.owned.reset();
 
@@ -116,11 +116,8 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     CompareOptions passOptions = options;
     passOptions.hasDeleteColumn = 0;
     const ListingPassResult pass = CompareListing(*listing.reader, lists, index, passOptions, names);
-    if (listing.reader->Failed()) {
-        outcome.status = RunStatus::CsvNotRead;
-        outcome.message = Format("ERROR:  Could not read CSV file %s.", csv.name.c_str());
-        return outcome;
-    }
+    if (listing.reader->Failed())
+        return FileFailure(RunStatus::CsvNotRead, "read", "CSV", csv.name);
     listing.reader.reset();
     listing.owned.reset();
     options = passOptions;
@@ -129,6 +126,7 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
                   "ERROR: The CSV file is UTF-16 (Unicode) text; export the VELLUM listing again "
                   "as ANSI text.");
 
+    RunOutcome outcome;
     outcome.headerUnderstood = pass.headerUnderstood;
     outcome.lotwCreditsRead = index.Root() != nullptr;
     outcome.mismatchLines = lists.LineCount(ReportGroup::MismatchGroup);

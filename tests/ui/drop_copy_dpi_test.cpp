@@ -18,10 +18,6 @@ using Rows = std::vector<std::string>;
 
 namespace {
 
-const std::string kHtml = TestFile("fixtures\\lotw.html");
-const std::string kListingA = TestFile("fixtures\\listing-a.csv");
-const std::string kListingB = TestFile("fixtures\\listing-b.csv");
-
 // A drop as Explorer makes it: a DROPFILES block in movable global memory,
 // followed by the wide names, each zero-ended, and one more zero.  The
 // window owns it once the message is posted (DragFinish frees it).

@@ -15,10 +15,6 @@ using Rows = std::vector<std::string>;
 
 namespace {
 
-const std::string kHtml = TestFile("fixtures\\lotw.html");
-const std::string kListingA = TestFile("fixtures\\listing-a.csv");
-const std::string kListingB = TestFile("fixtures\\listing-b.csv");
-
 // The test program's name in the Help test's copy.
 const std::string kRenamedProgram = "DXCC \xD0\x96\xD1\x83\xD0\xBA";
 

@@ -18,6 +18,11 @@ extern CtornwickApp theApp;
 // Files copied beside the test program: fixtures\NAME and samples\NAME.
 std::string TestFile(const std::string& relativePath);
 
+// The window tests' page and two listings.
+inline const std::string kHtml = TestFile("fixtures\\lotw.html");
+inline const std::string kListingA = TestFile("fixtures\\listing-a.csv");
+inline const std::string kListingB = TestFile("fixtures\\listing-b.csv");
+
 // A copy of a test file in a fresh temporary folder, for tests that delete
 // it; the folder goes when the object ends.  The name (UTF-8) may hold one
 // folder of its own: "Жук\\listing.csv".
