@@ -15,18 +15,18 @@ constexpr DWORD kLongestPath = 32768;
 
 }  // namespace
 
-std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSpec& spec)
+std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSettings& settings)
 {
     std::vector<wchar_t> buffer(kLongestPath, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.lpstrFilter = spec.filter;
+    dialog.lpstrFilter = settings.filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kLongestPath;
-    dialog.lpstrTitle = spec.title;
-    dialog.Flags = spec.flags;
-    dialog.lpstrDefExt = spec.defaultExtension;
+    dialog.lpstrTitle = settings.title;
+    dialog.Flags = settings.flags;
+    dialog.lpstrDefExt = settings.defaultExtension;
     const BOOL chosen = kind == FileDialogKind::Open ? ::GetOpenFileNameW(&dialog)
                                                      : ::GetSaveFileNameW(&dialog);
     if (chosen)

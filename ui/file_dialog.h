@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-struct FileDialogSpec {
+struct FileDialogSettings {
     const wchar_t* title;
     const wchar_t* filter;            // pairs of zero-ended name and pattern
     const wchar_t* defaultExtension;  // appended to a name typed without one
@@ -23,4 +23,4 @@ enum class FileDialogKind { Open, Save };
 // Shows the dialog.  Returns the chosen full path, or nothing when the user
 // cancelled.  A dialog that failed (anything but Cancel) is told to the user
 // in a message box, and gives nothing too.
-std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSpec& spec);
+std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSettings& settings);

@@ -22,7 +22,7 @@ void CtornwickDlg::OnSave()
 {
     if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
         return;
-    static const FileDialogSpec kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
+    static const FileDialogSettings kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
                                             L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};
     const std::optional<std::string> path = AskFileName(FileDialogKind::Save, kReportFile);
     if (!path)

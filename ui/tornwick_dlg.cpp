@@ -120,9 +120,9 @@ constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY
 
 // The Open dialog.  A chosen file's path becomes path and the only row of
 // list; after Cancel the earlier choice stays.
-void CtornwickDlg::ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list)
+void CtornwickDlg::ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
 {
-    std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, spec);
+    std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings);
     if (chosen)
         ShowChosenFile(std::move(*chosen), path, list);
 }
@@ -137,15 +137,16 @@ void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBo
 
 void CtornwickDlg::OnBrowseHtml()
 {
-    static const FileDialogSpec kHtmlFile{L"Input HTML File",
-                                          L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0", L"htm", kOpenFlags};
+    static const FileDialogSettings kHtmlFile{L"Input HTML File",
+                                              L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0", L"htm",
+                                              kOpenFlags};
     ChooseInputFile(kHtmlFile, htmlPath_, htmlFileList);
 }
 
 void CtornwickDlg::OnBrowseCsv()
 {
-    static const FileDialogSpec kCsvFile{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0", L"csv",
-                                         kOpenFlags};
+    static const FileDialogSettings kCsvFile{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0",
+                                             L"csv", kOpenFlags};
     ChooseInputFile(kCsvFile, csvPath_, csvFileList);
 }
 

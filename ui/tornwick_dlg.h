@@ -53,7 +53,7 @@ private:
     void AddAboutMenuItem();
     // Makes the file, chosen in the Open dialog or dropped on the window, the
     // field's file: its path member and the only row of its list.
-    static void ChooseInputFile(const FileDialogSpec& spec, std::string& path, CListBox& list);
+    static void ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list);
     static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
     // Posted to itself on a change of DPI, to finish once the dialog manager
     // has laid the window out for it.
