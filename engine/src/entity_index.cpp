@@ -158,10 +158,9 @@ EntityRecord* EntityIndex::NewRecord(std::string_view key, std::uint64_t head,
 
 bool EntityIndex::Insert(std::string_view key, std::string_view name, const CreditFlags& credit)
 {
-    const std::uint64_t head = KeyHead(key);
     if (Find(key))
         return false;
-    return AppendKept(Keep(key), head, Keep(name), credit);
+    return FileGreatest(NewRecord(Keep(key), KeyHead(key), Keep(name), credit));
 }
 
 bool EntityIndex::FileGreatest(EntityRecord* record)
@@ -174,9 +173,7 @@ bool EntityIndex::FileGreatest(EntityRecord* record)
         record->next = after;
         if (before)
             before->next = record;
-        rightEdge_.clear();
-        for (Link* link = &root_; *link; link = &(*link)->right)
-            rightEdge_.push_back(link);
+        rightEdge_.clear();  // rotations may have moved it: walked again when next needed
     } else {
         if (rightEdge_.empty()) {
             for (Link* link = &root_; *link; link = &(*link)->right)
@@ -189,14 +186,6 @@ bool EntityIndex::FileGreatest(EntityRecord* record)
     }
     ++size_;
     return true;
-}
-
-bool EntityIndex::AppendKept(std::string_view key, std::uint64_t head, std::string_view name,
-                             const CreditFlags& credit)
-{
-    if (greatest_ && CompareKeys(head, key, greatest_->head, greatest_->key) <= 0 && Find(key))
-        return false;  // no record made for a key already filed
-    return FileGreatest(NewRecord(key, head, name, credit));
 }
 
 const EntityRecord* EntityIndex::Find(std::string_view key) const

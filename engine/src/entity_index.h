@@ -69,17 +69,14 @@ public:
     // Returns true when a record was added.
     bool Insert(std::string_view key, std::string_view name, const CreditFlags& credit);
 
-    // Files records whose texts the index already keeps (Keep), one after the
-    // other: when each key is greater than every key filed before, as when
-    // records come in key order, the new record goes down the tree's right
-    // edge without a comparison.  Otherwise it is filed as Insert files it.
-    bool AppendKept(std::string_view key, std::uint64_t head, std::string_view name,
-                    const CreditFlags& credit);
-
-    // The same in two steps, for records that come in key order: MakeKept
-    // makes a record the tree does not hold yet, FileGreatest files it (and
-    // returns false, leaving it out, when its key is filed already).  Making
-    // all records before filing any lets the reads of a sorted list overlap.
+    // Files records whose texts the index already keeps (Keep), in two
+    // steps: MakeKept makes a record the tree does not hold yet, FileGreatest
+    // files it (and returns false, leaving it out, when its key is filed
+    // already).  When each key is greater than every key filed before, as
+    // when records come in key order, the record goes down the tree's right
+    // edge without a comparison; otherwise it is filed as Insert files it.
+    // Making all records before filing any lets the reads of a sorted list
+    // overlap.
     EntityRecord* MakeKept(std::string_view key, std::uint64_t head, std::string_view name,
                            const CreditFlags& credit)
     {
@@ -87,7 +84,7 @@ public:
     }
     bool FileGreatest(EntityRecord* record);
 
-    // A copy of text that lives as long as the index; for AppendKept.
+    // A copy of text that lives as long as the index; for MakeKept.
     std::string_view Keep(std::string_view text) { return text_.Keep(text); }
 
     // Makes room for count more records in one block.

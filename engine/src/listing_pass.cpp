@@ -200,7 +200,7 @@ void ListingPass::WriteSummary()
         if (matches == 0 && mismatches == 0)
             continue;
         const std::string_view name = names_.Name(columns_.naming, column);
-        const char* format = names_.IsNumeric(column) ? (bands ? " %3.*sM" : " %3.*sMHz")
+        const char* format = numeric_[column] ? (bands ? " %3.*sM" : " %3.*sMHz")
                                                       : (bands ? " %4.*s" : " %6.*s");
         std::string line = Format(format, Length(name), name.data());
         AppendFormat(line, ":  %3lld matches", matches);
