@@ -2,6 +2,7 @@
 // fit their controls, and a move to a screen of another DPI.
 #include "tornwick_dlg.h"
 
+#include "framework/dc.h"
 #include "framework/dpi.h"
 #include "report_font.h"
 
@@ -10,14 +11,12 @@ namespace {
 constexpr int kStandardHeight = 14;  // pixels at 96 DPI
 
 // The width of the font's characters (all alike: the font is fixed pitch).
-int CharacterWidth(HFONT font)
+int CharacterWidth(const CFont& font)
 {
-    HDC screen = ::GetDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(screen, &metrics);
-    ::SelectObject(screen, previous);
-    ::ReleaseDC(nullptr, screen);
+    CClientDC screen(nullptr);
+    const CDC::Selection selected = screen.SelectObject(font);
+    TEXTMETRICA metrics{};
+    screen.GetTextMetrics(metrics);
     return metrics.tmAveCharWidth;
 }
 
@@ -33,9 +32,9 @@ void CtornwickDlg::SetListFont(UINT dpi)
     if (dpi != USER_DEFAULT_SCREEN_DPI) {
         CFont standard;
         CreateReportFont(standard, kStandardHeight);
-        const int widest = CharacterWidth(standard.GetSafeHandle()) * static_cast<int>(dpi) /
+        const int widest = CharacterWidth(standard) * static_cast<int>(dpi) /
                            USER_DEFAULT_SCREEN_DPI;  // rounded down
-        if (CharacterWidth(listFont_.GetSafeHandle()) > widest)
+        if (CharacterWidth(listFont_) > widest)
             CreateReportFont(listFont_, height, widest);
     }
     resultList.SetFont(listFont_, true);

@@ -1,8 +1,10 @@
 // dc.h - device contexts: CDC owns one and prints through it, CPaintDC paints
-// a window.
+// a window, CClientDC measures text on the screen.
 #pragma once
 
 #include <windows.h>
+
+#include <string_view>
 
 class CFont;
 
@@ -22,6 +24,9 @@ public:
     void DeleteDC();
 
     bool DrawIcon(int x, int y, HICON icon);
+
+    // The size of wide text in the selected font; 0 by 0 on failure.
+    SIZE GetTextExtent(std::wstring_view text) const;
 
     // Printing (the bodies are in dc_printing.cpp).  Each returns what the
     // GDI call returns: StartDoc the job number, negative on failure; the
@@ -68,4 +73,15 @@ public:
 private:
     HWND m_hWnd;
     PAINTSTRUCT m_ps{};
+};
+
+// GetDC when made, ReleaseDC when it ends: the client area of a window, or
+// the screen for no window, for measuring text and reading metrics.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(HWND window);
+    ~CClientDC() override;
+
+private:
+    HWND m_hWnd;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "dc.h"
+
 namespace {
 
 // GetDpiForWindow came with Windows 10 (1607); older systems have only the
@@ -20,10 +22,8 @@ GetDpiForWindowFunction FindGetDpiForWindow()
 
 UINT SystemDpi()
 {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ::ReleaseDC(nullptr, screen);
+    const CClientDC screen(nullptr);
+    const int dpi = screen.GetSafeHdc() ? screen.GetDeviceCaps(LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
@@ -62,12 +62,13 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
 
-    HDC dc = ::GetDC(control);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(control, dc);
+    {
+        const CClientDC dc(control);
+        const CDC::Selection font(dc.GetSafeHdc(),
+                                  reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+        extent = dc.GetTextExtent(text);
+    }
 
     // A check box draws its box and a gap before the text.
     const int needed =
