@@ -402,4 +402,17 @@ std::vector<std::string> ReadListBoxUtf8(HWND list)
     return rows;
 }
 
+ReplacedWindowProc::ReplacedWindowProc(HWND window, WNDPROC procedure, WNDPROC& original)
+    : window_(window),
+      original_(reinterpret_cast<WNDPROC>(
+          ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure))))
+{
+    original = original_;
+}
+
+ReplacedWindowProc::~ReplacedWindowProc()
+{
+    ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+}
+
 }  // namespace dialog_driver

@@ -155,4 +155,20 @@ bool CancelFileDialog(const std::string& title, const std::string& folder = std:
 std::vector<std::string> ReadListBox(HWND list);
 std::vector<std::string> ReadListBoxUtf8(HWND list);
 
+// Puts procedure in place of the window's own for as long as it lives, to
+// watch or change what the window is sent.  original receives the window's
+// own procedure, to which procedure passes the messages on
+// (CallWindowProcW).
+class ReplacedWindowProc {
+public:
+    ReplacedWindowProc(HWND window, WNDPROC procedure, WNDPROC& original);
+    ~ReplacedWindowProc();
+    ReplacedWindowProc(const ReplacedWindowProc&) = delete;
+    ReplacedWindowProc& operator=(const ReplacedWindowProc&) = delete;
+
+private:
+    HWND window_;
+    WNDPROC original_;
+};
+
 }  // namespace dialog_driver

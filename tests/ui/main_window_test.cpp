@@ -30,15 +30,7 @@ bool Contains(const Rows& rows, const std::string& row)
 // memory does, for as long as it lives.
 class CrampedList {
 public:
-    CrampedList(HWND list, LRESULT room) : list_(list)
-    {
-        room_ = room;
-        original_ = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuse)));
-    }
-    ~CrampedList() { ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
-    CrampedList(const CrampedList&) = delete;
-    CrampedList& operator=(const CrampedList&) = delete;
+    CrampedList(HWND list, LRESULT room) : replaced_(list, &Refuse, original_) { room_ = room; }
 
 private:
     static LRESULT CALLBACK Refuse(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
@@ -48,7 +40,7 @@ private:
         return ::CallWindowProcW(original_, list, message, wParam, lParam);
     }
 
-    HWND list_;
+    ReplacedWindowProc replaced_;
     static inline WNDPROC original_ = nullptr;
     static inline LRESULT room_ = 0;
 };

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,16 +52,12 @@ struct Seen {
 // on again (every row is in), and when it has painted itself after that.
 class ListWatch {
 public:
-    explicit ListWatch(HWND list) : list_(list)
+    explicit ListWatch(HWND list)
     {
         seen_ = Seen{};
         shown_ = false;
-        original_ = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Watch)));
+        replaced_.emplace(list, &Watch, original_);
     }
-    ~ListWatch() { ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
-    ListWatch(const ListWatch&) = delete;
-    ListWatch& operator=(const ListWatch&) = delete;
 
     // Whether the list has painted the report; then the times are all in.
     static bool Shown() { return shown_.load(); }
@@ -83,7 +80,7 @@ private:
         return result;
     }
 
-    HWND list_;
+    std::optional<ReplacedWindowProc> replaced_;
     static inline WNDPROC original_ = nullptr;
     static inline Seen seen_;
     static inline std::atomic<bool> shown_{false};
