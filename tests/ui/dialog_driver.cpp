@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cstdlib>
 #include <memory>
 #include <type_traits>
 
@@ -35,6 +36,21 @@ std::string ToUtf8(const std::wstring& wide)
     ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
                           nullptr);
     return utf8;
+}
+
+std::string ThroughCodePage(UINT codePage, const std::string& bytes)
+{
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+    return ToUtf8(wide);
+}
+
+UINT CodePageAskedFor()
+{
+    const char* asked = std::getenv("TORNWICK_TEST_CODE_PAGE");
+    return asked ? static_cast<UINT>(std::strtoul(asked, nullptr, 10)) : 0;
 }
 
 namespace {

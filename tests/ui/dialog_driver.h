@@ -60,6 +60,13 @@ void DriveProcess(DWORD processId);
 
 // Wide text as UTF-8.
 std::string ToUtf8(const std::wstring& wide);
+// Bytes as the code page reads them (CP_ACP: the system's), in UTF-8.
+std::string ThroughCodePage(UINT codePage, const std::string& bytes);
+
+// The system code page the test run asks for, which Wine takes from the
+// locale: TORNWICK_TEST_CODE_PAGE, set by the runs under other locales; 0
+// when the run asks for none.
+UINT CodePageAskedFor();
 
 // A visible top-level window of the driven process with that class and
 // caption.

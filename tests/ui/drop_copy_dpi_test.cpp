@@ -8,6 +8,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "file_bytes.h"
 #include "framework/dpi.h"
 #include "resources/resource.h"
 #include "text_encoding.h"
@@ -182,6 +183,51 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
         EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
         EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
     });
+}
+
+// The report's rows are the listing's bytes, whatever the system's code
+// page.  The fixture's names hold Latin-1 letters, which a UTF-8 code page
+// cannot read, and Japanese text in its own code page followed by a lead
+// byte with no trail byte, which the Japanese one cannot.  The list shows
+// the rows as the code page reads them; Copy and Save give the bytes the
+// command line writes.  Run under code pages 932 and 65001 too
+// (tests/ui/CMakeLists.txt).
+TEST(ReportBytes, ShownThroughTheCodePageCopiedAndSavedAsTheCommandLineWritesThem)
+{
+    if (const UINT asked = CodePageAskedFor()) {
+        ASSERT_EQ(::GetACP(), asked) << "Wine did not take the locale's code page: scripts/setup generates it";
+    }
+    const std::string csv = TestFile("fixtures\\listing-accents.csv");
+    std::string expected;
+    std::wstring expectedWide;
+    Rows shown;
+    for (const std::string& row : CommandLineRows(kHtml, csv)) {
+        expected += row + "\r\n";
+        shown.push_back(ThroughCodePage(CP_ACP, row));
+        expectedWide += WideFromUtf8(shown.back()) + L"\r\n";
+    }
+    ASSERT_NE(expected.find("JA: \x93\xFA\x96\x7B \x82  "), std::string::npos) << expected;
+    const TemporaryCopy folder(kListingA, "listing.csv");
+    const std::string saved = folder.Path().substr(0, folder.Path().rfind('\\')) + "\\report.txt";
+
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(csv));
+        ASSERT_TRUE(main.Compare());
+        EXPECT_EQ(ReadListBoxUtf8(main.Item(IDC_RESULT_LIST)), shown);
+
+        ASSERT_TRUE(WaitForFocusIn(main));
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
+
+        EXPECT_TRUE(ClickAndFillFileDialog(main.Window(), IDC_SAVE, "Output log file", saved));
+    });
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(saved, bytes));
+    ::DeleteFileW(WideFromUtf8(saved).c_str());
+    EXPECT_EQ(bytes, expected);
 }
 
 namespace {
