@@ -116,6 +116,10 @@ bool CtornwickDlg::PreTranslateMessage(const MSG& message)
     const bool copyKey = message.wParam == 'C' || message.wParam == VK_INSERT;
     if (!copyKey || !down(VK_CONTROL) || down(VK_SHIFT) || down(VK_MENU))
         return false;
-    OnCopyReport();
+    // A key held down repeats (bit 30: it was down before): one copy, not
+    // one more on the clipboard's history for every repeat.
+    const bool repeat = (message.lParam & (LPARAM{1} << 30)) != 0;
+    if (!repeat)
+        OnCopyReport();
     return true;
 }

@@ -271,16 +271,21 @@ void PressKey(HWND window, WORD virtualKey)
     ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
 }
 
+bool SendKeyStrokes(const std::vector<KeyStroke>& strokes)
+{
+    std::vector<INPUT> inputs(strokes.size());
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = strokes[i].key;
+        inputs[i].ki.dwFlags = strokes[i].down ? 0 : KEYEVENTF_KEYUP;
+    }
+    const auto count = static_cast<UINT>(inputs.size());
+    return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
 bool TypeChord(WORD modifier, WORD virtualKey)
 {
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {modifier, virtualKey, virtualKey, modifier};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    return ::SendInput(4, inputs, sizeof(INPUT)) == 4;
+    return SendKeyStrokes({{modifier, true}, {virtualKey, true}, {virtualKey, false}, {modifier, false}});
 }
 
 HWND WaitForPopupMenu(Timeout timeout)

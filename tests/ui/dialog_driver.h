@@ -112,9 +112,16 @@ void PostButtonClick(HWND dialog, int id);
 // Posts a key press (down and up) to the window, as the keyboard would.
 void PressKey(HWND window, WORD virtualKey);
 
-// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C') through the
-// system's input queue, to whichever window has the keyboard focus; unlike
-// posted key messages this also sets the modifier's key state.
+// Presses and releases keys through the system's input queue, in order, to
+// whichever window has the keyboard focus; unlike posted key messages this
+// also sets the keys' state.  A key pressed again before its release
+// repeats, as a key held down does.
+struct KeyStroke {
+    WORD key;
+    bool down;
+};
+bool SendKeyStrokes(const std::vector<KeyStroke>& strokes);
+// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C').
 bool TypeChord(WORD modifier, WORD virtualKey);
 
 // The visible popup menu of the driven process (a context menu, say) and its

@@ -185,6 +185,30 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
     });
 }
 
+TEST(CopyReport, CtrlCHeldDownCopiesOnce)
+{
+    std::string expected;
+    for (const std::string& row : CommandLineRows(kHtml, kListingA))
+        expected += row + "\r\n";
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(kListingA));
+        ASSERT_TRUE(main.Compare());
+        ASSERT_TRUE(WaitForFocusIn(main));
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(SendKeyStrokes({{VK_CONTROL, true}, {'C', true}}));
+        ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::wstring>(CF_UNICODETEXT).has_value(); }));
+        // Held down, the key repeats; Esc, after it, ends the window once
+        // the repeats have been handled.
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(SendKeyStrokes({{'C', true}, {'C', true}, {'C', true}, {'C', false}, {VK_CONTROL, false},
+                                    {VK_ESCAPE, true}, {VK_ESCAPE, false}}));
+        EXPECT_TRUE(WaitUntilGone(main.Window()));
+        EXPECT_EQ(ClipboardText<std::string>(CF_TEXT), "earlier");
+    });
+}
+
 // The report's rows are the listing's bytes, whatever the system's code
 // page.  The fixture's names hold Latin-1 letters, which a UTF-8 code page
 // cannot read, and Japanese text in its own code page followed by a lead
