@@ -51,7 +51,7 @@ protected:
     void OnContextMenu(WPARAM window, LPARAM point);
     void OnDropFiles(WPARAM drop, LPARAM);
     void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
-    void OnAfterDpiChange();
+    void OnAfterDpiChange(WPARAM dpi, LPARAM);
 
     // Empties the result list and fills it with the rows that write gives
     // the sink, as Compare does with a comparison's, and tells the user when
@@ -64,8 +64,8 @@ private:
     // field's file: its path member and the only row of its list.
     static void ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list);
     static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
-    // Posted to itself on a change of DPI, to finish once the dialog manager
-    // has laid the window out for it.
+    // Posted to itself on a change of DPI (wParam: the new DPI), to finish
+    // once the dialog manager has laid the window out for it.
     static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
     // Makes listFont_ for the DPI of the window's screen and gives it to the
     // result list.

@@ -345,8 +345,9 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM children)
     return TRUE;
 }
 
-// The controls whose text does not fit them in the font they draw with.
-std::vector<std::string> CutTexts(HWND dialog)
+// The controls whose text does not fit them in the font they draw with, on
+// a screen of that DPI.
+std::vector<std::string> CutTexts(HWND dialog, UINT dpi)
 {
     std::vector<HWND> children;
     ::EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
@@ -362,7 +363,7 @@ std::vector<std::string> CutTexts(HWND dialog)
         // A check box draws its box and a gap before the text.
         const bool checkBox = ClassName(child) == "Button" &&
                               (::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-        const int room = client.right - (checkBox ? ::GetSystemMetrics(SM_CXMENUCHECK) : 0);
+        const int room = client.right - (checkBox ? ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) : 0);
         if (needed.cx > room || needed.cy > client.bottom)
             cut.push_back(Utf8FromWide(text));
     }
@@ -412,7 +413,7 @@ TEST(HighDpiWindow, AtTheScreenDpi)
         RECT compare{};
         ::GetWindowRect(main.Item(IDC_COMPARE), &compare);
         EXPECT_NEAR((compare.right - compare.left) * 96.0 / dpi, 75.0, 12.0) << dpi << " DPI";
-        EXPECT_EQ(CutTexts(main.Window()), Rows{}) << dpi << " DPI";
+        EXPECT_EQ(CutTexts(main.Window(), dpi), Rows{}) << dpi << " DPI";
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }
@@ -429,6 +430,10 @@ TEST(HighDpi, MovingToAScreenOfAnotherDpiRescales)
         ::GetWindowRect(main.Window(), &after);
         EXPECT_TRUE(::EqualRect(&after, &suggested));
         EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 21);
+        // The check box's box takes the room it has on that screen, not on
+        // the primary monitor (of 96 DPI here).
+        ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_TRUE(WaitUntil([&] { return CutTexts(main.Window(), 192).empty(); }));
 
         ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&before));
         EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 14);
