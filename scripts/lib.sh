@@ -5,6 +5,7 @@
 #     source scripts/lib.sh
 #
 #   tornwick_install PACKAGE...      installs with apt-get whichever are missing
+#   tornwick_locales ENTRY...        generates whichever locales are missing
 #   tornwick_configure TREE          configures build/TREE (native, asan, windows)
 #   tornwick_start_display           makes DISPLAY name a running X server
 #   tornwick_new_display FIRST LAST [WxH]  starts Xvfb on a free display of its own
@@ -29,6 +30,28 @@ tornwick_install() {
   [ "$(id -u)" = 0 ] || sudo=(sudo)
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# Generates the locales, named as /etc/locale.gen lists them ("ja_JP.UTF-8
+# UTF-8"), that the system lacks, with the locales package's locale-gen.
+tornwick_locales() {
+  local missing=() entry name
+  for entry in "$@"; do
+    name=${entry%% *}
+    locale -a 2>/dev/null | grep -qix "${name%%.*}.utf8" || missing+=("$entry")
+  done
+  ((${#missing[@]})) || return 0
+  echo "Generating locales: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" = 0 ] || sudo=(sudo)
+  for entry in "${missing[@]}"; do
+    if grep -q "^# *$entry\$" /etc/locale.gen; then
+      "${sudo[@]}" sed -i "s/^# *$entry\$/$entry/" /etc/locale.gen
+    elif ! grep -q "^$entry\$" /etc/locale.gen; then
+      echo "$entry" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  "${sudo[@]}" locale-gen
 }
 
 # The three build trees differ only in these settings.

@@ -19,11 +19,13 @@ void ListBoxSink::Clear()
         redrawOff_ = true;
     }
     list_.ResetContent();
+    kept_.Clear();
     rows_ = shown_ = 0;
 }
 
 void ListBoxSink::Reserve(std::size_t rows, std::size_t bytes)
 {
+    kept_.Reserve(rows, bytes);
     // The list keeps its rows as UTF-16 text, each with a terminating zero.
     // Room it cannot give is no error: the rows then come one at a time.
     if (rows == 0 || rows > static_cast<std::size_t>(INT_MAX))
@@ -38,9 +40,11 @@ void ListBoxSink::Append(std::string_view row)
 {
     const bool refusedBefore = !Complete();
     ++rows_;
-    if (refusedBefore)
+    if (refusedBefore || !kept_.Append(row))
         return;  // no gaps: the list keeps only the rows before the refused one
-    row_.assign(row);  // the list copies it; one buffer serves every row
-    if (list_.AddString(row_) >= 0)
+    WideFromAnsi(row, text_);
+    if (list_.AddString(text_) >= 0)
         ++shown_;
+    else
+        kept_.RemoveLast();
 }

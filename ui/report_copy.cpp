@@ -2,9 +2,10 @@
 // anywhere in the window or from the result list's context menu.
 //
 // The text is the report as Save writes it: every row ended by CR LF.  It
-// goes on the clipboard twice, as the rows' own bytes (CF_TEXT, the ANSI code
-// page) and converted from that code page (CF_UNICODETEXT), so that programs
-// of either kind paste the middle dots and accented names as shown.
+// goes on the clipboard twice, as the rows' own bytes (CF_TEXT) and as the
+// list shows them, read through the system's code page (CF_UNICODETEXT), so
+// that programs of either kind paste the middle dots and accented names as
+// shown.
 #include "tornwick_dlg.h"
 
 #include <windows.h>
@@ -12,9 +13,11 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "framework/win_app.h"
+#include "report_rows.h"
 #include "resources/resource.h"
 
 namespace {
@@ -36,18 +39,6 @@ HGLOBAL GlobalCopy(const void* bytes, std::size_t size)
     return block;
 }
 
-// The ANSI text (zero-ended) converted from the ANSI code page.
-std::wstring WideFromAnsi(const std::string& text)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
-}
-
 // Hands the block to the clipboard, which then owns it; frees it if refused.
 bool SetClipboardBlock(UINT format, HGLOBAL block)
 {
@@ -58,8 +49,9 @@ bool SetClipboardBlock(UINT format, HGLOBAL block)
     return false;
 }
 
-// Replaces the clipboard's contents with the text in both formats.
-bool PutOnClipboard(HWND owner, const std::string& text)
+// Replaces the clipboard's contents with the text, as bytes and as wide
+// text.
+bool PutOnClipboard(HWND owner, const std::string& text, const std::wstring& wide)
 {
     // Another program may hold the clipboard for a moment.
     bool open = false;
@@ -67,7 +59,6 @@ bool PutOnClipboard(HWND owner, const std::string& text)
         ::Sleep(20);
     if (!open)
         return false;
-    const std::wstring wide = WideFromAnsi(text);
     bool copied = ::EmptyClipboard() != FALSE;
     copied = copied && SetClipboardBlock(CF_TEXT, GlobalCopy(text.c_str(), text.size() + 1));
     copied = copied && SetClipboardBlock(CF_UNICODETEXT,
@@ -83,13 +74,17 @@ void CtornwickDlg::OnCopyReport()
     // With nothing to copy there is nothing worth saying either.
     if (!HasWholeReport(nullptr, "ERROR:  The report is incomplete, so it was not copied."))
         return;
-    const int rows = resultList.GetCount();
+    // Row by row, so that a byte the code page cannot read stays in its row.
     std::string text;
-    for (int row = 0; row < rows; ++row) {
-        text += resultList.GetText(row);
-        text += "\r\n";
+    std::wstring wide;
+    std::wstring shown;
+    for (int row = 0; row < resultList.GetCount(); ++row) {
+        const std::string_view bytes = reportRows_.Row(row);
+        text.append(bytes).append("\r\n");
+        WideFromAnsi(bytes, shown);
+        wide.append(shown).append(L"\r\n");
     }
-    if (!PutOnClipboard(m_hWnd, text))
+    if (!PutOnClipboard(m_hWnd, text, wide))
         AfxMessageBox("ERROR:  Could not copy the report to the clipboard.", MB_ICONSTOP);
 }
 
@@ -121,6 +116,10 @@ bool CtornwickDlg::PreTranslateMessage(const MSG& message)
     const bool copyKey = message.wParam == 'C' || message.wParam == VK_INSERT;
     if (!copyKey || !down(VK_CONTROL) || down(VK_SHIFT) || down(VK_MENU))
         return false;
-    OnCopyReport();
+    // A key held down repeats (bit 30: it was down before): one copy, not
+    // one more on the clipboard's history for every repeat.
+    const bool repeat = (message.lParam & (LPARAM{1} << 30)) != 0;
+    if (!repeat)
+        OnCopyReport();
     return true;
 }

@@ -1,17 +1,20 @@
 // Print: sends the rows of the result list to a printer the user chooses,
-// 60 rows a page in a fixed-pitch font.
+// 60 rows a page in a fixed-pitch font.  The rows go to the printer as the
+// comparison wrote them, byte for byte, and the print font's character set
+// reads them.
 #include "tornwick_dlg.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <string>
+#include <string_view>
 
 #include "framework/dc.h"
 #include "framework/font.h"
 #include "framework/print_dialog.h"
 #include "framework/win_app.h"
 #include "report_font.h"
+#include "report_rows.h"
 
 namespace {
 
@@ -46,14 +49,20 @@ int SmallestHeight(const CDC& printer)
     return ::MulDiv(printer.GetDeviceCaps(LOGPIXELSY), 6, 72);
 }
 
+// The report's rows: the bytes of those the list shows.
+struct ShownRows {
+    const CListBox& list;
+    const ReportRows& bytes;
+};
+
 // The width of the widest row in the font.
-int WidestRow(CDC& printer, const CFont& font, const CListBox& rows)
+int WidestRow(CDC& printer, const CFont& font, const ShownRows& rows)
 {
     const CDC::Selection selected = printer.SelectObject(font);
     int widest = 0;
-    for (int row = 0; row < rows.GetCount(); ++row) {
-        const std::string text = rows.GetText(row);
-        const SIZE size = printer.GetTextExtent(text.c_str(), static_cast<int>(text.size()));
+    for (int row = 0; row < rows.list.GetCount(); ++row) {
+        const std::string_view text = rows.bytes.Row(row);
+        const SIZE size = printer.GetTextExtent(text.data(), static_cast<int>(text.size()));
         widest = std::max(widest, static_cast<int>(size.cx));
     }
     return widest;
@@ -64,7 +73,7 @@ int WidestRow(CDC& printer, const CFont& font, const CListBox& rows)
 // so large that a page of rows would run off the paper gets it smaller, as
 // much as needed for the 61 line positions to fit the printable height and
 // the widest row its width (down to SmallestHeight).
-void CreateFittingFont(CDC& printer, CFont& font, const CListBox& rows)
+void CreateFittingFont(CDC& printer, CFont& font, const ShownRows& rows)
 {
     TEXTMETRICA metrics{};
     printer.GetTextMetrics(metrics);
@@ -111,7 +120,7 @@ void CtornwickDlg::OnPrint()
     CFont font;
     CDC printer;
     printer.Attach(dialog.DetachPrinterDC());
-    CreateFittingFont(printer, font, resultList);
+    CreateFittingFont(printer, font, ShownRows{resultList, reportRows_});
     const CDC::Selection selected = printer.SelectObject(font);
     const int step = LineStep(printer);
 
@@ -125,8 +134,8 @@ void CtornwickDlg::OnPrint()
     for (int row = 0; row < resultList.GetCount(); ++row) {
         if (onPage == 0)
             printer.StartPage();
-        const std::string text = resultList.GetText(row);
-        printer.TextOut(kLeftEdge, step * (onPage + 1), text.c_str(), static_cast<int>(text.size()));
+        const std::string_view text = reportRows_.Row(row);
+        printer.TextOut(kLeftEdge, step * (onPage + 1), text.data(), static_cast<int>(text.size()));
         onPage = (onPage + 1) % kRowsPerPage;
         if (onPage == 0)
             printer.EndPage();

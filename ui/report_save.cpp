@@ -2,8 +2,8 @@
 //
 // The report is written to a temporary file beside the target and moved over
 // it only when every byte is on disk, so a failed save never damages a file
-// the user already has.  The rows are written byte for byte as the list
-// holds them, each ended by CR LF.
+// the user already has.  The rows the list shows are written byte for byte
+// as the comparison wrote them, each ended by CR LF.
 #include "tornwick_dlg.h"
 
 #include <windows.h>
@@ -32,7 +32,7 @@ void CtornwickDlg::OnSave()
     bool written = true;
     // The count is read again before every row: the list is the report.
     for (int row = 0; written && row < resultList.GetCount(); ++row)
-        written = file.Write(resultList.GetText(row)) && file.Write("\r\n");
+        written = file.Write(reportRows_.Row(row)) && file.Write("\r\n");
     if (!written || !file.Commit())
         AfxMessageBox(Format("ERROR:  Could not save the report to %s.", path->c_str()), MB_ICONSTOP);
 }

@@ -173,12 +173,17 @@ void CtornwickDlg::OnCompare()
         AfxMessageBox("ERROR: Must specify CSV file name.", MB_ICONSTOP);
         return;
     }
+    ShowReport([this](ReportSink& sink) { return RunComparison(htmlPath_, csvPath_, options_, sink); });
+}
+
+void CtornwickDlg::ShowReport(const std::function<RunOutcome(ReportSink&)>& write)
+{
     RunOutcome outcome;
     std::size_t written = 0;
     std::size_t shown = 0;
     {
-        ListBoxSink sink(resultList);
-        outcome = RunComparison(htmlPath_, csvPath_, options_, sink);
+        ListBoxSink sink(resultList, reportRows_);
+        outcome = write(sink);
         written = sink.RowsWritten();
         shown = sink.RowsShown();
     }

@@ -4,14 +4,16 @@
 // The user picks the saved LoTW credit-matrix page and the VELLUM listing
 // (each path shown as the single row of a small list beside its button),
 // sets "Treat VELLUM Submitted as Checked", and presses Compare: the report
-// rows fill the result list, which is the only copy of the report; Save,
-// Print and Copy read it back from there.  The two files may also be dropped
-// on the window from Explorer.
+// rows fill the result list, and Save, Print and Copy give the rows the list
+// shows.  The two files may also be dropped on the window from Explorer.
 //
-// File names are UTF-8 here and may hold any character; the report rows are
-// single-byte text, shown, saved, printed and copied byte for byte.
+// File names are UTF-8 here and may hold any character.  The report rows are
+// single-byte text in the listing's code page: the list shows them as the
+// system's code page reads them, and Save, Print and Copy give their bytes
+// as the comparison wrote them, kept beside the list (report_rows.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "compare.h"
@@ -19,6 +21,8 @@
 #include "framework/dialog.h"
 #include "framework/font.h"
 #include "framework/list_box.h"
+#include "report_rows.h"
+#include "report_sink.h"
 
 class CtornwickDlg : public CDialog {
 public:
@@ -47,7 +51,12 @@ protected:
     void OnContextMenu(WPARAM window, LPARAM point);
     void OnDropFiles(WPARAM drop, LPARAM);
     void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
-    void OnAfterDpiChange();
+    void OnAfterDpiChange(WPARAM dpi, LPARAM);
+
+    // Empties the result list and fills it with the rows that write gives
+    // the sink, as Compare does with a comparison's, and tells the user when
+    // write failed or the list could not take every row.
+    void ShowReport(const std::function<RunOutcome(ReportSink&)>& write);
 
 private:
     void AddAboutMenuItem();
@@ -55,8 +64,8 @@ private:
     // field's file: its path member and the only row of its list.
     static void ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list);
     static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
-    // Posted to itself on a change of DPI, to finish once the dialog manager
-    // has laid the window out for it.
+    // Posted to itself on a change of DPI (wParam: the new DPI), to finish
+    // once the dialog manager has laid the window out for it.
     static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
     // Makes listFont_ for the DPI of the window's screen and gives it to the
     // result list.
@@ -71,6 +80,8 @@ private:
     CFont listFont_;        // the result list's fixed-pitch font
     std::string htmlPath_;  // the chosen files; empty until chosen
     std::string csvPath_;
+    // The bytes of the rows the result list shows, row by row.
+    ReportRows reportRows_;
     // The result list refused a row of the last report: it shows only the
     // rows before that one.
     bool reportIncomplete_ = false;

@@ -49,14 +49,14 @@ void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
     ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     SetListFont(HIWORD(dpi));
-    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, 0, 0);
+    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, HIWORD(dpi), 0);
 }
 
 // Once the dialog manager has laid the template out again for the new DPI
 // (and may have handed its own font to every control): the list gets its
-// font back, and the labels their room.
-void CtornwickDlg::OnAfterDpiChange()
+// font back, and the labels their room at that DPI.
+void CtornwickDlg::OnAfterDpiChange(WPARAM dpi, LPARAM)
 {
     resultList.SetFont(listFont_, true);
-    AfxWidenControlsToTheirText(m_hWnd, AfxGetWindowDpi(m_hWnd));
+    AfxWidenControlsToTheirText(m_hWnd, static_cast<UINT>(dpi));
 }

@@ -19,13 +19,14 @@ using namespace dialog_driver;
 
 namespace {
 
-// Waits for the Print dialog over the main window and picks the test printer.
+// Waits for the Print dialog over the main window (its title is in the
+// system's language) and picks the test printer.
 HWND OpenPrintDialog(HWND main)
 {
     HWND dialog = WaitForOwnedDialog(main);
-    if (!dialog || WindowText(dialog) != kPrintDialogTitle)
+    HWND printers = dialog ? ::GetDlgItem(dialog, cmb4) : nullptr;
+    if (!printers)
         return nullptr;
-    HWND printers = ::GetDlgItem(dialog, cmb4);
     if (::SendMessageA(printers, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                        reinterpret_cast<LPARAM>(PrintedJobs::kPrinter)) == CB_ERR)
         return nullptr;
@@ -128,6 +129,38 @@ TEST_F(Print, SixtyRowsAPageInAJobNamedTornwick)
             EXPECT_NEAR(lastPage.front().y, firstPage.front().y, 0.5);
             EXPECT_NEAR(lastPage.front().x, firstPage.front().x, 0.5);
         }
+    });
+}
+
+// Rows go to the printer byte for byte, whatever the system's code page,
+// and the print font's character set, Western (code page 1252), reads them:
+// each byte one character, Latin-1 letters as themselves.  Run under code
+// pages 932 and 65001 too (tests/print/CMakeLists.txt).
+TEST_F(Print, RowsOfAnyBytesPrintAsThePrintFontReadsThem)
+{
+    if (const UINT asked = CodePageAskedFor()) {
+        ASSERT_EQ(::GetACP(), asked) << "Wine did not take the locale's code page: scripts/setup generates it";
+    }
+    // Latin-1 letters, a middle dot, Japanese text in its own code page, and
+    // lead bytes of the Japanese code page without a trail byte: none of
+    // them UTF-8, and not all of them Japanese.
+    const std::vector<std::string> rows = {
+        "Couldn't find LoTW match for OH0: \xC5land Islands \xB7 Mariehamn in VELLUM",
+        "MISMATCH -  20M:    JA: \x93\xFA\x96\x7B \x82          LoTW: [ ]   VELLUM: [*]",
+        "Caf\xE9 \xC4\xD6\xDC\xE4\xF6\xFC\xDF \xE0\xE7\xF1 \xA9\xAE\xB0",
+    };
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        const std::vector<PrintedPdf> pdfs = PrintRows(jobs_, main, rows);
+        ASSERT_EQ(pdfs.size(), 1u);
+        ASSERT_FALSE(pdfs[0].lines.empty());
+        std::vector<std::string> expected;
+        for (const std::string& row : rows)
+            expected.push_back(Squeezed(ThroughCodePage(1252, row)));
+        std::vector<std::string> printed;
+        for (const std::string& line : pdfs[0].lines[0])
+            printed.push_back(Squeezed(line));
+        EXPECT_EQ(printed, expected);
     });
 }
 

@@ -38,6 +38,33 @@ public:
 
 TestApp theApp;
 
+// The main window, which also fills its result list with the rows a test
+// sends (kShowRowsMessage, lParam: the rows), the way a comparison fills it.
+class ReportDlg : public CtornwickDlg {
+public:
+    static constexpr UINT kShowRowsMessage = WM_APP + 100;
+
+    static const MessageMap& ThisMessageMap()
+    {
+        static const MessageMapEntry entries[] = {
+            OnMessage<&ReportDlg::OnShowRows>(kShowRowsMessage),
+        };
+        static const MessageMap map{&CtornwickDlg::ThisMessageMap, entries};
+        return map;
+    }
+    const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
+
+    void OnShowRows(WPARAM, LPARAM rows)
+    {
+        ShowReport([rows](ReportSink& sink) {
+            sink.Clear();
+            for (const std::string& row : *reinterpret_cast<const std::vector<std::string>*>(rows))
+                sink.Append(row);
+            return RunOutcome{};
+        });
+    }
+};
+
 }  // namespace
 
 int HelpCommandsSeen()
@@ -47,7 +74,7 @@ int HelpCommandsSeen()
 
 void ReportWindow::Run(const std::function<void(HWND main)>& script)
 {
-    CtornwickDlg dialog;
+    ReportDlg dialog;
     theApp.m_pMainWnd = &dialog;
     RunWithDriver([&] { dialog.DoModal(); },
                   [&] {
@@ -62,15 +89,20 @@ void ReportWindow::Run(const std::function<void(HWND main)>& script)
 
 void ReportWindow::ShowRows(HWND main, const std::vector<std::string>& rows)
 {
-    HWND list = ::GetDlgItem(main, IDC_RESULT_LIST);
-    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& row : rows)
-        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    ::SendMessageW(main, ReportDlg::kShowRowsMessage, 0, reinterpret_cast<LPARAM>(&rows));
 }
 
 std::vector<std::string> ReportWindow::ShownRows(HWND main)
 {
-    return ReadListBox(::GetDlgItem(main, IDC_RESULT_LIST));
+    return ReadListBoxUtf8(::GetDlgItem(main, IDC_RESULT_LIST));
+}
+
+std::vector<std::string> AsShown(const std::vector<std::string>& rows)
+{
+    std::vector<std::string> shown;
+    for (const std::string& row : rows)
+        shown.push_back(ThroughCodePage(CP_ACP, row));
+    return shown;
 }
 
 std::vector<std::string> NumberedRows(int count)

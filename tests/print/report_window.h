@@ -34,10 +34,15 @@ public:
     // afterwards.
     void Run(const std::function<void(HWND main)>& script);
 
-    // Makes the result list hold exactly these rows.
+    // Fills the result list with these rows (bytes), as a comparison does.
     static void ShowRows(HWND main, const std::vector<std::string>& rows);
+    // The rows the list shows, in UTF-8.
     static std::vector<std::string> ShownRows(HWND main);
 };
+
+// The rows as the system's code page reads them, in UTF-8: as the list
+// shows them.
+std::vector<std::string> AsShown(const std::vector<std::string>& rows);
 
 // Rows "row 1" ... "row <count>".
 std::vector<std::string> NumberedRows(int count);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cstdlib>
 #include <memory>
 #include <type_traits>
 
@@ -35,6 +36,21 @@ std::string ToUtf8(const std::wstring& wide)
     ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
                           nullptr);
     return utf8;
+}
+
+std::string ThroughCodePage(UINT codePage, const std::string& bytes)
+{
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+    return ToUtf8(wide);
+}
+
+UINT CodePageAskedFor()
+{
+    const char* asked = std::getenv("TORNWICK_TEST_CODE_PAGE");
+    return asked ? static_cast<UINT>(std::strtoul(asked, nullptr, 10)) : 0;
 }
 
 namespace {
@@ -255,16 +271,21 @@ void PressKey(HWND window, WORD virtualKey)
     ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
 }
 
+bool SendKeyStrokes(const std::vector<KeyStroke>& strokes)
+{
+    std::vector<INPUT> inputs(strokes.size());
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = strokes[i].key;
+        inputs[i].ki.dwFlags = strokes[i].down ? 0 : KEYEVENTF_KEYUP;
+    }
+    const auto count = static_cast<UINT>(inputs.size());
+    return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
 bool TypeChord(WORD modifier, WORD virtualKey)
 {
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {modifier, virtualKey, virtualKey, modifier};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    return ::SendInput(4, inputs, sizeof(INPUT)) == 4;
+    return SendKeyStrokes({{modifier, true}, {virtualKey, true}, {virtualKey, false}, {modifier, false}});
 }
 
 HWND WaitForPopupMenu(Timeout timeout)

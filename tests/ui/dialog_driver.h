@@ -60,6 +60,13 @@ void DriveProcess(DWORD processId);
 
 // Wide text as UTF-8.
 std::string ToUtf8(const std::wstring& wide);
+// Bytes as the code page reads them (CP_ACP: the system's), in UTF-8.
+std::string ThroughCodePage(UINT codePage, const std::string& bytes);
+
+// The system code page the test run asks for, which Wine takes from the
+// locale: TORNWICK_TEST_CODE_PAGE, set by the runs under other locales; 0
+// when the run asks for none.
+UINT CodePageAskedFor();
 
 // A visible top-level window of the driven process with that class and
 // caption.
@@ -105,9 +112,16 @@ void PostButtonClick(HWND dialog, int id);
 // Posts a key press (down and up) to the window, as the keyboard would.
 void PressKey(HWND window, WORD virtualKey);
 
-// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C') through the
-// system's input queue, to whichever window has the keyboard focus; unlike
-// posted key messages this also sets the modifier's key state.
+// Presses and releases keys through the system's input queue, in order, to
+// whichever window has the keyboard focus; unlike posted key messages this
+// also sets the keys' state.  A key pressed again before its release
+// repeats, as a key held down does.
+struct KeyStroke {
+    WORD key;
+    bool down;
+};
+bool SendKeyStrokes(const std::vector<KeyStroke>& strokes);
+// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C').
 bool TypeChord(WORD modifier, WORD virtualKey);
 
 // The visible popup menu of the driven process (a context menu, say) and its

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "file_bytes.h"
 #include "framework/dpi.h"
 #include "resources/resource.h"
 #include "text_encoding.h"
@@ -184,6 +185,75 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
     });
 }
 
+TEST(CopyReport, CtrlCHeldDownCopiesOnce)
+{
+    std::string expected;
+    for (const std::string& row : CommandLineRows(kHtml, kListingA))
+        expected += row + "\r\n";
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(kListingA));
+        ASSERT_TRUE(main.Compare());
+        ASSERT_TRUE(WaitForFocusIn(main));
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(SendKeyStrokes({{VK_CONTROL, true}, {'C', true}}));
+        ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::wstring>(CF_UNICODETEXT).has_value(); }));
+        // Held down, the key repeats; Esc, after it, ends the window once
+        // the repeats have been handled.
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(SendKeyStrokes({{'C', true}, {'C', true}, {'C', true}, {'C', false}, {VK_CONTROL, false},
+                                    {VK_ESCAPE, true}, {VK_ESCAPE, false}}));
+        EXPECT_TRUE(WaitUntilGone(main.Window()));
+        EXPECT_EQ(ClipboardText<std::string>(CF_TEXT), "earlier");
+    });
+}
+
+// The report's rows are the listing's bytes, whatever the system's code
+// page.  The fixture's names hold Latin-1 letters, which a UTF-8 code page
+// cannot read, and Japanese text in its own code page followed by a lead
+// byte with no trail byte, which the Japanese one cannot.  The list shows
+// the rows as the code page reads them; Copy and Save give the bytes the
+// command line writes.  Run under code pages 932 and 65001 too
+// (tests/ui/CMakeLists.txt).
+TEST(ReportBytes, ShownThroughTheCodePageCopiedAndSavedAsTheCommandLineWritesThem)
+{
+    if (const UINT asked = CodePageAskedFor()) {
+        ASSERT_EQ(::GetACP(), asked) << "Wine did not take the locale's code page: scripts/setup generates it";
+    }
+    const std::string csv = TestFile("fixtures\\listing-accents.csv");
+    std::string expected;
+    std::wstring expectedWide;
+    Rows shown;
+    for (const std::string& row : CommandLineRows(kHtml, csv)) {
+        expected += row + "\r\n";
+        shown.push_back(ThroughCodePage(CP_ACP, row));
+        expectedWide += WideFromUtf8(shown.back()) + L"\r\n";
+    }
+    ASSERT_NE(expected.find("JA: \x93\xFA\x96\x7B \x82  "), std::string::npos) << expected;
+    const TemporaryCopy folder(kListingA, "listing.csv");
+    const std::string saved = folder.Path().substr(0, folder.Path().rfind('\\')) + "\\report.txt";
+
+    RunMainWindow([&](MainWindow& main) {
+        ASSERT_TRUE(main.ChooseHtml(kHtml));
+        ASSERT_TRUE(main.ChooseCsv(csv));
+        ASSERT_TRUE(main.Compare());
+        EXPECT_EQ(ReadListBoxUtf8(main.Item(IDC_RESULT_LIST)), shown);
+
+        ASSERT_TRUE(WaitForFocusIn(main));
+        PutOnClipboard("earlier");
+        ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
+
+        EXPECT_TRUE(ClickAndFillFileDialog(main.Window(), IDC_SAVE, "Output log file", saved));
+    });
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(saved, bytes));
+    ::DeleteFileW(WideFromUtf8(saved).c_str());
+    EXPECT_EQ(bytes, expected);
+}
+
 namespace {
 
 // The screen's DPI for programs started from now on: Wine reads it from the
@@ -275,8 +345,9 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM children)
     return TRUE;
 }
 
-// The controls whose text does not fit them in the font they draw with.
-std::vector<std::string> CutTexts(HWND dialog)
+// The controls whose text does not fit them in the font they draw with, on
+// a screen of that DPI.
+std::vector<std::string> CutTexts(HWND dialog, UINT dpi)
 {
     std::vector<HWND> children;
     ::EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
@@ -292,7 +363,7 @@ std::vector<std::string> CutTexts(HWND dialog)
         // A check box draws its box and a gap before the text.
         const bool checkBox = ClassName(child) == "Button" &&
                               (::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-        const int room = client.right - (checkBox ? ::GetSystemMetrics(SM_CXMENUCHECK) : 0);
+        const int room = client.right - (checkBox ? ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) : 0);
         if (needed.cx > room || needed.cy > client.bottom)
             cut.push_back(Utf8FromWide(text));
     }
@@ -342,7 +413,7 @@ TEST(HighDpiWindow, AtTheScreenDpi)
         RECT compare{};
         ::GetWindowRect(main.Item(IDC_COMPARE), &compare);
         EXPECT_NEAR((compare.right - compare.left) * 96.0 / dpi, 75.0, 12.0) << dpi << " DPI";
-        EXPECT_EQ(CutTexts(main.Window()), Rows{}) << dpi << " DPI";
+        EXPECT_EQ(CutTexts(main.Window(), dpi), Rows{}) << dpi << " DPI";
         EXPECT_TRUE(ClickAndWait(main.Window(), IDCANCEL));
     });
 }
@@ -359,6 +430,10 @@ TEST(HighDpi, MovingToAScreenOfAnotherDpiRescales)
         ::GetWindowRect(main.Window(), &after);
         EXPECT_TRUE(::EqualRect(&after, &suggested));
         EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 21);
+        // The check box's box takes the room it has on that screen, not on
+        // the primary monitor (of 96 DPI here).
+        ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_TRUE(WaitUntil([&] { return CutTexts(main.Window(), 192).empty(); }));
 
         ::SendMessageW(main.Window(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&before));
         EXPECT_EQ(FontOf(main.Item(IDC_RESULT_LIST)).lfHeight, 14);

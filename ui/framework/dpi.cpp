@@ -7,17 +7,19 @@
 
 namespace {
 
-// GetDpiForWindow came with Windows 10 (1607); older systems have only the
-// system DPI, which is then also the window's.
+// GetDpiForWindow and GetSystemMetricsForDpi came with Windows 10 (1607);
+// older systems have only the system DPI, which is then also the window's
+// (the program declares no per-monitor awareness they know).
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
-GetDpiForWindowFunction FindGetDpiForWindow()
+template <class Function>
+Function FindUser32Function(const char* name)
 {
     HMODULE user32 = ::GetModuleHandleA("user32.dll");
     if (!user32)
         return nullptr;
-    return reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(user32, "GetDpiForWindow")));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)));
 }
 
 UINT SystemDpi()
@@ -31,7 +33,7 @@ UINT SystemDpi()
 
 UINT AfxGetWindowDpi(HWND window)
 {
-    static const GetDpiForWindowFunction getDpiForWindow = FindGetDpiForWindow();
+    static const auto getDpiForWindow = FindUser32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     if (getDpiForWindow && window) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi > 0)
@@ -43,6 +45,13 @@ UINT AfxGetWindowDpi(HWND window)
 int AfxScaleForDpi(int pixels, UINT dpi)
 {
     return ::MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+int AfxGetSystemMetricsForDpi(int index, UINT dpi)
+{
+    static const auto getSystemMetricsForDpi =
+        FindUser32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    return getSystemMetricsForDpi ? getSystemMetricsForDpi(index, dpi) : ::GetSystemMetrics(index);
 }
 
 namespace {
@@ -70,10 +79,12 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
         extent = dc.GetTextExtent(text);
     }
 
-    // A check box draws its box and a gap before the text.
+    // A check box draws its box and a gap before the text, both at the
+    // window's DPI (the system's metrics are the primary monitor's).
+    const auto windowDpi = static_cast<UINT>(dpi);
     const int needed =
         extent.cx +
-        (isCheckBox ? ::GetSystemMetrics(SM_CXMENUCHECK) + AfxScaleForDpi(6, static_cast<UINT>(dpi)) : 0);
+        (isCheckBox ? AfxGetSystemMetricsForDpi(SM_CXMENUCHECK, windowDpi) + AfxScaleForDpi(6, windowDpi) : 0);
     RECT rect{};
     ::GetWindowRect(control, &rect);
     HWND dialog = ::GetParent(control);

@@ -17,6 +17,10 @@ UINT AfxGetWindowDpi(HWND window);
 // A size in pixels at 96 DPI, at that DPI instead (rounded to nearest).
 int AfxScaleForDpi(int pixels, UINT dpi);
 
+// A system metric (SM_CXMENUCHECK, ...) at that DPI, rather than at the
+// primary monitor's, which GetSystemMetrics gives.
+int AfxGetSystemMetricsForDpi(int index, UINT dpi);
+
 // Widens each static text and check box of the dialog whose text does not
 // fit it in its font, as far as the dialog's client area allows.  A layout
 // in dialog units grows with the dialog's font, but the width of a text does
