@@ -1,8 +1,9 @@
 // tornwick-start-probe PROGRAM [HTML CSV REPORT]: starts PROGRAM (a
 // tornwick.exe) as a user would, waits for its main window and checks that it
 // shows; with the files, chooses HTML and CSV through the window's Open
-// dialogs, presses Compare, and saves the report to REPORT through Save; then
-// presses Exit and waits for the program to end.
+// dialogs, presses Compare, saves the report to REPORT through Save, and opens
+// the Print dialog (where the system loads the print spooler's DLLs) and
+// cancels it; then presses Exit and waits for the program to end.
 //
 // Prints the program's version record as "version A.B.C.D".  Exit status 0
 // when the window showed, every step worked and the program ended by itself
@@ -124,6 +125,13 @@ int main(int argc, char** argv)
             return Fail("Compare did not finish");
         if (!ClickAndFillFileDialog(main, IDC_SAVE, "Output log file", argv[4]))
             return Fail("the report could not be saved");
+        PendingClick print = ClickDlgItem(main, IDC_PRINT);
+        HWND dialog = WaitForOwnedDialog(main);
+        if (!dialog || WindowText(dialog) != "Print")
+            return Fail("the Print dialog did not appear");
+        PostButtonClick(dialog, IDCANCEL);
+        if (!print.Wait())
+            return Fail("Print did not finish");
     }
 
     if (!ClickAndWait(main, IDCANCEL))
