@@ -9,8 +9,22 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include "text_encoding.h"
+
+// The C runtime's entry point: sets the runtime up and calls wmain.
+extern "C" int mainCRTStartup();
+
+// The program's entry point (linked with --entry), before anything else runs,
+// even the C runtime: every DLL loaded from here on comes from the system
+// folder only, never from the program's own folder (a Downloads folder, say,
+// where a DLL may be planted under the name of one the system loads).
+extern "C" int SystemDllSearchEntry()
+{
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return mainCRTStartup();
+}
 
 // Windows hands the arguments over as wide text, so that a file named in any
 // script ("Ålesund Жук\東京.csv") arrives whole whatever the code page; inside,

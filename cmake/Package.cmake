@@ -8,7 +8,9 @@
 #     README.txt  LICENSE.txt
 #     samples/lotw-credit-matrix.html  samples/vellum-dxcc.csv
 #
-# Build it with `cmake --build build/windows --target package`.
+# Build it with `cmake --build build/windows --target package`: beside the
+# ZIP comes SHA256SUMS.  The same commit gives the same ZIP, byte for byte
+# (scripts/check-reproducible).
 install(TARGETS tornwick tornwick-compare RUNTIME DESTINATION .)
 install(FILES ${TORNWICK_HELP_FILES} ${CMAKE_SOURCE_DIR}/README.txt DESTINATION .)
 # With an extension, so that Windows opens it with a double click.
@@ -17,7 +19,16 @@ install(FILES ${CMAKE_SOURCE_DIR}/samples/lotw-credit-matrix.html
               ${CMAKE_SOURCE_DIR}/samples/vellum-dxcc.csv
         DESTINATION samples)
 
+# The ZIP is written reproducibly (cmake/PackageZip.cmake), with its
+# SHA256SUMS beside it.
+# Debian's own Python where there is one, whatever else is on the PATH: the
+# ZIP comes out the same wherever the same Debian packages write it.
+find_program(TORNWICK_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(TORNWICK_PYTHON python3 REQUIRED)
 set(CPACK_GENERATOR ZIP)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/PackageZip.cmake)
+set(CPACK_TORNWICK_PYTHON ${TORNWICK_PYTHON})
+set(CPACK_TORNWICK_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 set(CPACK_PACKAGE_NAME tornwick)
 set(CPACK_PACKAGE_VENDOR tornwick)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -1,8 +1,10 @@
-// tornwick-start-probe PROGRAM [HTML CSV REPORT]: starts PROGRAM (a
+// tornwick-start-probe PROGRAM [HTML CSV REPORT [print]]: starts PROGRAM (a
 // tornwick.exe) as a user would, waits for its main window and checks that it
 // shows; with the files, chooses HTML and CSV through the window's Open
-// dialogs, presses Compare, and saves the report to REPORT through Save; then
-// presses Exit and waits for the program to end.
+// dialogs, presses Compare, and saves the report to REPORT through Save; with
+// "print" too, presses Print, where the system loads the print spooler's
+// DLLs, and cancels the Print dialog; then presses Exit and waits for the
+// program to end.
 //
 // Prints the program's version record as "version A.B.C.D".  Exit status 0
 // when the window showed, every step worked and the program ended by itself
@@ -94,12 +96,19 @@ int Fail(const char* what)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 5) {
-        std::fprintf(stderr, "usage: tornwick-start-probe PROGRAM [HTML CSV REPORT]\n");
+    if (argc != 2 && argc != 5 && !(argc == 6 && std::string(argv[5]) == "print")) {
+        std::fprintf(stderr, "usage: tornwick-start-probe PROGRAM [HTML CSV REPORT [print]]\n");
         return 2;
     }
     const std::string program = argv[1];
     std::printf("version %s\n", FileVersion(program).c_str());
+
+    // Wine sets its printers up in the first process of a session that loads
+    // the spooler's client, loading the spooler's DLLs as it does; Windows
+    // does so in its spooler service, at boot.  Done here, the program finds
+    // the printers ready, as on Windows, and loads those DLLs only when it
+    // prints.
+    ::LoadLibraryW(L"winspool.drv");
 
     StartedProgram started(program);
     if (!started.Started())
@@ -116,7 +125,7 @@ int main(int argc, char** argv)
         !::GetDlgItem(main, IDC_RESULT_LIST))
         return Fail("the main window lacks its controls");
 
-    if (argc == 5) {
+    if (argc >= 5) {
         if (!ClickAndFillFileDialog(main, IDC_BROWSE_HTML, "Input HTML File", argv[2]) ||
             !ClickAndFillFileDialog(main, IDC_BROWSE_CSV, "Input CSV File", argv[3]))
             return Fail("the files could not be chosen");
@@ -124,6 +133,15 @@ int main(int argc, char** argv)
             return Fail("Compare did not finish");
         if (!ClickAndFillFileDialog(main, IDC_SAVE, "Output log file", argv[4]))
             return Fail("the report could not be saved");
+    }
+    if (argc == 6) {
+        PendingClick print = ClickDlgItem(main, IDC_PRINT);
+        HWND dialog = WaitForOwnedDialog(main);
+        if (!dialog || WindowText(dialog) != "Print")
+            return Fail("the Print dialog did not appear");
+        PostButtonClick(dialog, IDCANCEL);
+        if (!print.Wait())
+            return Fail("Print did not finish");
     }
 
     if (!ClickAndWait(main, IDCANCEL))
