@@ -67,13 +67,15 @@ std::string RunFailure(const RunOutcome& outcome, const ComparisonInput& html,
     return outcome.message;
 }
 
-// The input the report file would replace, or nullptr.
-const std::string* InputUnderOutput(const CliArguments& arguments)
+// What messages call the input the report file would replace, or "".
+std::string InputUnderOutput(const CliArguments& arguments, std::FILE* in)
 {
-    for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath})
-        if (*input != kStandardInput && SameFile(arguments.outputPath, *input))
-            return input;
-    return nullptr;
+    for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath}) {
+        if (*input == kStandardInput ? StreamReadsFile(in, arguments.outputPath)
+                                     : SameFile(arguments.outputPath, *input))
+            return *input == kStandardInput ? kStandardInputName : *input;
+    }
+    return "";
 }
 
 // Where the report goes: standard output, or the file -o names, which is
@@ -130,8 +132,9 @@ private:
 int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::FILE* err)
 {
     if (!arguments.outputPath.empty()) {
-        if (const std::string* input = InputUnderOutput(arguments)) {
-            PrintMessage(err, arguments.outputPath + ": is the input file " + *input +
+        const std::string input = InputUnderOutput(arguments, in);
+        if (!input.empty()) {
+            PrintMessage(err, arguments.outputPath + ": is the input file " + input +
                                   "; the report is not written over it");
             return kExitTrouble;
         }

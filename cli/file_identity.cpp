@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <io.h>
+
 #include "file_open.h"
 #endif
 
@@ -45,6 +47,23 @@ bool SameFile(const std::string& first, const std::string& second)
     struct stat b {};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
            a.st_ino == b.st_ino;
+#endif
+}
+
+bool StreamReadsFile(std::FILE* stream, const std::string& path)
+{
+#ifdef _WIN32
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
+    BY_HANDLE_FILE_INFORMATION a{};
+    BY_HANDLE_FILE_INFORMATION b{};
+    return ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &a) &&
+           Identify(path, b) && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+#else
+    struct stat a {};
+    struct stat b {};
+    return ::fstat(::fileno(stream), &a) == 0 && S_ISREG(a.st_mode) && ::stat(path.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 #endif
 }
 

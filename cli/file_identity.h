@@ -6,10 +6,15 @@
 // report over one of its own inputs.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 // True when both names (UTF-8) exist and are the same file.
 bool SameFile(const std::string& first, const std::string& second);
+
+// True when the stream reads a file (not a pipe or a device) and the name
+// (UTF-8) leads to that same file: standard input redirected from it.
+bool StreamReadsFile(std::FILE* stream, const std::string& path);
 
 enum class FileKind { Missing, Folder, Regular, Other };
 

@@ -143,9 +143,9 @@ const std::string kOldReport = "the report before\r\n";
 // -o that cannot be carried out: status 2, one message naming the file and
 // the reason, the old report as it was and no temporary file left behind.
 void ExpectReportNotWritten(const Strings& args, const std::string& target, const std::string& message,
-                            const Strings& folderHolds)
+                            const Strings& folderHolds, std::FILE* in = nullptr)
 {
-    const Result r = RunCli(args);
+    const Result r = in ? RunCli(args, in) : RunCli(args);
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tornwick-compare: " + message + "\n");
@@ -440,6 +440,11 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     ExpectReportNotWritten({"-o" + spelling, listing, page}, listing,
                            spelling + ": is the input file " + listing + "; the report is not written over it",
                            {"listing.csv"});
+    // The listing as standard input, redirected from the file.
+    StdioFile redirected = OpenFile(listing, "rb");
+    ExpectReportNotWritten({"-o", listing, page, "-"}, listing,
+                           listing + ": is the input file standard input; the report is not written over it",
+                           {"listing.csv"}, redirected.get());
 #ifndef _WIN32
     ASSERT_EQ(::link(listing.c_str(), target.c_str()), 0);
     ExpectReportNotWritten({"--out", target, page, listing}, target,
