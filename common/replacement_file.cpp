@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "file_open.h"
@@ -24,6 +24,9 @@
 #endif
 
 namespace {
+
+// As many links as Linux follows in one name before it gives up.
+constexpr int kMostLinks = 40;
 
 // A stream that writes to the descriptor; when none can be had, the
 // descriptor is closed and errno says why.
@@ -78,7 +81,7 @@ const char* const kSeparators = "/";
 // who finds one left by a crash sees what it was for.  The suffix mixes the
 // process, a counter and the clock, so that writers at the same moment (in
 // other processes or threads) seldom meet.
-std::string TemporaryName(const std::string& target)
+std::string NewTemporaryName(const std::string& target)
 {
     static std::atomic<std::uint64_t> counter{0};
 #ifdef _WIN32
@@ -133,19 +136,24 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
         return;
     }
 #ifndef _WIN32
-    // A symbolic link stays a link: the report replaces the file it leads to.
-    struct stat status {};
-    if (::lstat(target_.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* resolved = ::realpath(target_.c_str(), nullptr)) {
-            target_ = resolved;
-            std::free(resolved);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
+    // A symbolic link stays a link: the report replaces the file it leads to,
+    // or creates it, as a shell's ">" does, when the link leads nowhere yet.
+    namespace fs = std::filesystem;
+    fs::path path = target_;
+    std::error_code error;
+    for (int links = 0; fs::is_symlink(fs::symlink_status(path, error)); ++links) {
+        if (links == kMostLinks) {
+            Fail(std::strerror(ELOOP));
+            return;
         }
+        path = path.parent_path() / fs::read_symlink(path, error);
     }
+    target_ = path.string();
 #endif
     // Creating the file exclusively makes the name ours alone: a writer that
     // meets a name in use picks another.
     for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
-        std::string name = TemporaryName(target_);
+        std::string name = NewTemporaryName(target_);
 #ifdef _WIN32
         HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);

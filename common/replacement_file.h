@@ -13,7 +13,8 @@
 // A device or a pipe as the target (/dev/null, /dev/stdout, NUL) is written
 // to directly: there is no file to keep, and it must not be renamed over.
 // Long names (over 260 characters) work on Windows as well.  On POSIX a
-// target that is a symbolic link stays one: the file it leads to is replaced.
+// target that is a symbolic link stays one: the file it leads to is replaced,
+// or created when there is none yet.
 #pragma once
 
 #include <string>

@@ -469,6 +469,22 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     struct stat status {};
     EXPECT_TRUE(::lstat(link.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
     EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+    // A link to a file not there yet creates it, as ">" does.
+    const std::string dangling = folder + "/dangling.txt";
+    ASSERT_EQ(::symlink("notyet.txt", dangling.c_str()), 0);
+    EXPECT_EQ(RunCli({"-o", dangling, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+    EXPECT_TRUE(::lstat(dangling.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(Slurp(folder + "/notyet.txt"), Slurp(target));
+    // A loop of links is refused, with the system's reason.
+    const std::string loop = folder + "/loop.txt";
+    ASSERT_EQ(::symlink("loop2.txt", loop.c_str()), 0);
+    ASSERT_EQ(::symlink("loop.txt", (folder + "/loop2.txt").c_str()), 0);
+    const Result looped = RunCli({"-o", loop, page, Fixture("listing-agree.csv")});
+    EXPECT_EQ(looped.status, kExitTrouble);
+    EXPECT_EQ(looped.err, "tornwick-compare: could not write " + loop + ": Too many levels of symbolic links\n");
+    EXPECT_TRUE(::lstat(loop.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(FolderHolds(folder),
+              Strings({"dangling.txt", "link.txt", "listing.csv", "loop.txt", "loop2.txt", "notyet.txt", "old.txt"}));
 #endif
 
     // A device is written to, never replaced.
