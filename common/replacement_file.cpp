@@ -68,6 +68,23 @@ std::string SystemErrorText(DWORD code)
     return Utf8FromWide(message);
 }
 
+// Moves the file from over the file to.  ReplaceFileW, Windows' own way of
+// saving over a file, keeps the old file's attributes and security; a new
+// file, or one ReplaceFileW could not take the place of, is moved into place.
+// The target is tried first for the deletion a replacement needs: held open
+// by another program, Wine's ReplaceFileW would leave a file of its own.
+bool Replace(const std::wstring& from, const std::wstring& to)
+{
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE target = ::CreateFileW(to.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool replaceable = target != INVALID_HANDLE_VALUE;
+    if (replaceable)
+        ::CloseHandle(target);
+    return (replaceable &&
+            ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+           ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 #endif
 
 #ifdef _WIN32
@@ -149,6 +166,10 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
         path = path.parent_path() / fs::read_symlink(path, error);
     }
     target_ = path.string();
+    // The new file takes the old one's permissions from the start, so a
+    // private report is never readable by others, not even while written.
+    struct stat status {};
+    const mode_t mode = ::stat(target_.c_str(), &status) == 0 ? status.st_mode & 0777 : 0666;
 #endif
     // Creating the file exclusively makes the name ours alone: a writer that
     // meets a name in use picks another.
@@ -171,8 +192,8 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
             return;
         }
 #else
-        // The umask applies as to any new file: a report is an ordinary file.
-        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // A new report is an ordinary file: the umask applies.
+        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor == -1) {
             if (errno != EEXIST)
                 Fail(std::strerror(errno));
@@ -231,7 +252,11 @@ bool ReplacementFile::SyncAndClose()
         return false;
     }
 #else
-    if (!direct_ && ::fsync(::fileno(file_.get())) != 0) {
+    // The umask may have taken bits of the replaced file's permissions away.
+    struct stat status {};
+    const int descriptor = ::fileno(file_.get());
+    if (!direct_ && ((::stat(target_.c_str(), &status) == 0 && ::fchmod(descriptor, status.st_mode & 0777) != 0) ||
+                     ::fsync(descriptor) != 0)) {
         Fail(std::strerror(errno));
         return false;
     }
@@ -246,8 +271,7 @@ bool ReplacementFile::SyncAndClose()
 bool ReplacementFile::MoveOverTarget()
 {
 #ifdef _WIN32
-    if (!::MoveFileExW(WindowsFileName(temporary_).c_str(), WindowsFileName(target_).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!Replace(WindowsFileName(temporary_), WindowsFileName(target_))) {
         Fail(SystemErrorText(::GetLastError()));
         return false;
     }

@@ -12,9 +12,10 @@
 //
 // A device or a pipe as the target (/dev/null, /dev/stdout, NUL) is written
 // to directly: there is no file to keep, and it must not be renamed over.
-// Long names (over 260 characters) work on Windows as well.  On POSIX a
-// target that is a symbolic link stays one: the file it leads to is replaced,
-// or created when there is none yet.
+// Long names (over 260 characters) work on Windows as well.  The new file
+// keeps the replaced one's permissions (on Windows its attributes and
+// security).  On POSIX a target that is a symbolic link stays one: the file
+// it leads to is replaced, or created when there is none yet.
 #pragma once
 
 #include <string>

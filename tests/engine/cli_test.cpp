@@ -485,6 +485,14 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     EXPECT_TRUE(::lstat(loop.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
     EXPECT_EQ(FolderHolds(folder),
               Strings({"dangling.txt", "link.txt", "listing.csv", "loop.txt", "loop2.txt", "notyet.txt", "old.txt"}));
+
+    // The replacement keeps the permissions of the file it replaces.
+    for (const mode_t mode : {0600, 0640, 0444}) {
+        ASSERT_EQ(::chmod(target.c_str(), mode), 0);
+        EXPECT_EQ(RunCli({"-o", target, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+        EXPECT_TRUE(::stat(target.c_str(), &status) == 0 && (status.st_mode & 0777) == mode) << std::oct << mode;
+    }
+    ::chmod(target.c_str(), 0644);
 #endif
 
     // A device is written to, never replaced.
