@@ -8,6 +8,7 @@
 #include "compare.h"
 #include "file_identity.h"
 #include "file_open.h"
+#include "interrupt_cleanup.h"
 #include "message_output.h"
 #include "replacement_file.h"
 #include "report_stream.h"
@@ -86,6 +87,7 @@ public:
     {
         if (!path.empty())
             file_ = std::make_unique<ReplacementFile>(path);
+        cleanup_.Remove(file_ ? file_->TemporaryName() : std::string());
     }
 
     bool ToFile() const { return file_ != nullptr; }
@@ -125,6 +127,7 @@ public:
 private:
     std::string path_;
     std::FILE* out_;
+    InterruptCleanup cleanup_;  // made before the file and gone after it
     std::unique_ptr<ReplacementFile> file_;
     std::string error_;
 };

@@ -176,8 +176,9 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
     for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
         std::string name = NewTemporaryName(target_);
 #ifdef _WIN32
-        HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared for deletion only, so that an interrupt can remove it.
+        HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             const DWORD failure = ::GetLastError();
             if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS)

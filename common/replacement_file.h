@@ -41,6 +41,10 @@ public:
     // nothing has failed.
     const std::string& Error() const { return error_; }
 
+    // The new file's name until it is moved over the target or removed;
+    // empty when there is none.
+    const std::string& TemporaryName() const { return temporary_; }
+
 private:
     void Fail(std::string reason);
     bool SyncAndClose();

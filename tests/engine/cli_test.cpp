@@ -27,6 +27,9 @@
 #endif
 #ifdef __linux__
 #include <sys/mount.h>
+#include <sys/wait.h>
+
+#include <csignal>
 
 #include <cerrno>
 #include <cstring>
@@ -558,6 +561,36 @@ private:
 };
 
 }  // namespace
+
+// Standard input whose first read brings the signal, as Ctrl+C or a kill
+// would while the report file is being written.
+ssize_t SignalOnRead(void* signal, char*, size_t)
+{
+    ::raise(*static_cast<int*>(signal));
+    return 0;
+}
+
+TEST(CliCommand, InterruptedReportFileLeavesNoTemporaryFile)
+{
+    const std::string folder = ScratchFolderNamed("interrupted");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            cookie_io_functions_t reads{};
+            reads.read = SignalOnRead;
+            File in(::fopencookie(&signal, "r", reads));
+            RunCli({"-o", target, Fixture("lotw-small.html"), "-"}, in.get());
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+        EXPECT_EQ(Slurp(target), kOldReport);
+    }
+}
 
 TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
 {
