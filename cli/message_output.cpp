@@ -1,5 +1,7 @@
 #include "message_output.h"
 
+#include "format.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -33,7 +35,19 @@ HANDLE ConsoleOf(std::FILE* stream)
 
 void PrintMessage(std::FILE* stream, const std::string& text)
 {
-    const std::string line = std::string(kProgramName) + ": " + text + "\n";
+    // Control characters (in a file name, say) are written escaped, so that
+    // every message is one line.
+    std::string line = std::string(kProgramName) + ": ";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n' || c == '\r' || c == '\t')
+            line += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            line += Format("\\x%02X", byte);
+        else
+            line += c;
+    }
+    line += "\n";
 #ifdef _WIN32
     if (HANDLE console = ConsoleOf(stream)) {
         std::fflush(stream);

@@ -9,7 +9,8 @@
 #include <cstdio>
 #include <string>
 
-// Writes "tornwick-compare: " + text + a line end to stream.
+// Writes "tornwick-compare: " + text + a line end to stream, the text's
+// control characters escaped ("\n", "\t", "\x01").
 void PrintMessage(std::FILE* stream, const std::string& text);
 
 // The program's name, which begins every message.

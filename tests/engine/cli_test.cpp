@@ -366,6 +366,11 @@ TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tornwick-compare: " + missing + ": No such file or directory\n");
 
+    // Control characters in a name are escaped: a message is one line.
+    r = RunCli({Fixture("lotw-small.html"), missing + "\n\r\t\x01\x7F.csv"});
+    EXPECT_EQ(r.err.rfind("tornwick-compare: " + missing + "\\n\\r\\t\\x01\\x7F.csv: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+
     const std::string folder = TORNWICK_SCRATCH_DIR;
     r = RunCli({folder, Fixture("listing-agree.csv")});
     EXPECT_EQ(r.status, kExitTrouble);
