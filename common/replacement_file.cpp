@@ -272,9 +272,18 @@ bool ReplacementFile::SyncAndClose()
 bool ReplacementFile::MoveOverTarget()
 {
 #ifdef _WIN32
-    if (!Replace(WindowsFileName(temporary_), WindowsFileName(target_))) {
-        Fail(SystemErrorText(::GetLastError()));
-        return false;
+    // Another program may hold the target for a moment (a virus scanner, the
+    // search indexer, a sync client) or while it shows it (an editor): the
+    // replacement is tried again for about two seconds before it fails.
+    const std::wstring from = WindowsFileName(temporary_);
+    const std::wstring to = WindowsFileName(target_);
+    for (int attempt = 1; !Replace(from, to); ++attempt) {
+        const DWORD failure = ::GetLastError();
+        if (attempt == 20 || (failure != ERROR_SHARING_VIOLATION && failure != ERROR_ACCESS_DENIED)) {
+            Fail(SystemErrorText(failure));
+            return false;
+        }
+        ::Sleep(100);
     }
 #else
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {

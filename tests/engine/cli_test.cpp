@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_arguments.h"
@@ -623,6 +624,42 @@ TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
 #endif
 
 #ifdef _WIN32
+// Another program holds the report file open without sharing its deletion:
+// -o tries again for a while, then gives the system's reason, and the old
+// report stays.  Released after a moment, the report is written.
+TEST(CliCommand, ReportFileHeldByAnotherProgram)
+{
+    const std::string folder = ScratchFolderNamed("held");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    const Strings args = {"-o", target, Fixture("lotw-small.html"), Fixture("listing-agree.csv")};
+    const auto hold = [&] {
+        return ::CreateFileW(WindowsFileName(target).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE holder = hold();
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const Result held = RunCli(args);
+    ::CloseHandle(holder);
+    EXPECT_EQ(held.status, kExitTrouble);
+    const std::string start = "tornwick-compare: could not write " + target + ": ";
+    EXPECT_EQ(held.err.rfind(start, 0), 0u) << held.err;
+    EXPECT_GT(held.err.size(), start.size() + 5) << held.err;
+    EXPECT_EQ(Slurp(target), kOldReport);
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+
+    holder = hold();
+    std::thread release([holder] {
+        ::Sleep(300);
+        ::CloseHandle(holder);
+    });
+    const Result released = RunCli(args);
+    release.join();
+    EXPECT_EQ(released.status, kExitAgree) << released.err;
+    EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+}
+
 // A console shows UTF-8 bytes in its own code page: messages to it go out as
 // wide text.
 TEST(CliMessages, ConsoleShowsNamesInAnyScript)
