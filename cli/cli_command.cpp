@@ -97,6 +97,14 @@ public:
     {
         if (file_)
             return file_->Write(block);
+        if (console_) {
+            // Whole rows only, so that no double-byte character is cut.
+            pending_.append(block);
+            const std::size_t rows = pending_.rfind('\n') + 1;
+            const bool written = WriteToConsole(out_, std::string_view(pending_).substr(0, rows));
+            pending_.erase(0, rows);
+            return written;
+        }
         if (std::fwrite(block.data(), 1, block.size(), out_) == block.size())
             return true;
         error_ = std::strerror(errno);
@@ -110,6 +118,8 @@ public:
             return false;
         if (file_)
             return file_->Commit();
+        if (console_)
+            return WriteToConsole(out_, pending_);
         if (std::fflush(out_) == 0)
             return true;
         error_ = std::strerror(errno);
@@ -127,6 +137,8 @@ public:
 private:
     std::string path_;
     std::FILE* out_;
+    bool console_ = IsConsole(out_);
+    std::string pending_;  // the start of a row on its way to the console
     InterruptCleanup cleanup_;  // made before the file and gone after it
     std::unique_ptr<ReplacementFile> file_;
     std::string error_;

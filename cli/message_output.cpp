@@ -59,3 +59,30 @@ void PrintMessage(std::FILE* stream, const std::string& text)
 #endif
     std::fputs(line.c_str(), stream);
 }
+
+#ifdef _WIN32
+bool IsConsole(std::FILE* stream)
+{
+    return ConsoleOf(stream) != nullptr;
+}
+
+bool WriteToConsole(std::FILE* stream, std::string_view rows)
+{
+    HANDLE console = ConsoleOf(stream);
+    const int size = static_cast<int>(rows.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, rows.data(), size, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, rows.data(), size, wide.data(), static_cast<int>(wide.size()));
+    DWORD written = 0;
+    return rows.empty() || ::WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+}
+#else
+bool IsConsole(std::FILE*)
+{
+    return false;
+}
+
+bool WriteToConsole(std::FILE* stream, std::string_view rows)
+{
+    return std::fwrite(rows.data(), 1, rows.size(), stream) == rows.size();
+}
+#endif

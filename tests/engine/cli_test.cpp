@@ -660,29 +660,64 @@ TEST(CliCommand, ReportFileHeldByAnotherProgram)
     EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
 }
 
+// A new console, and a stream that writes to it.
+class Console {
+public:
+    Console()
+    {
+        ::FreeConsole();
+        EXPECT_TRUE(::AllocConsole()) << ::GetLastError();
+        screen_ = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE writer = INVALID_HANDLE_VALUE;
+        ::DuplicateHandle(::GetCurrentProcess(), screen_, ::GetCurrentProcess(), &writer, 0, FALSE,
+                          DUPLICATE_SAME_ACCESS);
+        stream_.reset(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
+    }
+    ~Console() { ::CloseHandle(screen_); }
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    std::FILE* Stream() const { return stream_.get(); }
+
+    // The screen's lines above the cursor, as it shows them.
+    std::wstring Shown() const
+    {
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        ::GetConsoleScreenBufferInfo(screen_, &info);
+        std::wstring shown(static_cast<std::size_t>(info.dwSize.X * info.dwCursorPosition.Y), L' ');
+        DWORD read = 0;
+        ::ReadConsoleOutputCharacterW(screen_, shown.data(), static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
+        return shown;
+    }
+
+private:
+    HANDLE screen_ = INVALID_HANDLE_VALUE;
+    StdioFile stream_;
+};
+
 // A console shows UTF-8 bytes in its own code page: messages to it go out as
 // wide text.
 TEST(CliMessages, ConsoleShowsNamesInAnyScript)
 {
-    ::FreeConsole();
-    ASSERT_TRUE(::AllocConsole()) << ::GetLastError();
-    HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(screen, INVALID_HANDLE_VALUE) << ::GetLastError();
-    HANDLE writer = INVALID_HANDLE_VALUE;
-    ::DuplicateHandle(::GetCurrentProcess(), screen, ::GetCurrentProcess(), &writer, 0, FALSE,
-                      DUPLICATE_SAME_ACCESS);
-    StdioFile console(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
-    ASSERT_TRUE(console);
-    PrintMessage(console.get(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
-    CONSOLE_SCREEN_BUFFER_INFO info{};
-    ASSERT_TRUE(::GetConsoleScreenBufferInfo(screen, &info));
-    std::wstring line(60, L' ');
-    DWORD read = 0;
-    ASSERT_TRUE(::ReadConsoleOutputCharacterW(screen, line.data(), static_cast<DWORD>(line.size()),
-                                              COORD{0, static_cast<SHORT>(info.dwCursorPosition.Y - 1)},
-                                              &read));
-    ::CloseHandle(screen);
-    EXPECT_EQ(line.substr(0, 32), L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC");
+    Console console;
+    ASSERT_TRUE(console.Stream());
+    PrintMessage(console.Stream(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
+    EXPECT_NE(console.Shown().find(L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC"),
+              std::wstring::npos);
+}
+
+// The report's rows are the files' bytes in the ANSI code page; a console,
+// which would read them in its OEM code page, shows them as that reads them.
+TEST(CliMessages, ConsoleShowsRowsAsTheAnsiCodePageReadsThem)
+{
+    const std::string listing = ScratchPath("aland.csv");
+    Spill(listing, "Prefix,Country,MIX,160,80\nOH0,\xC5land Islands,*,*,*\n");
+    Console console;
+    ASSERT_TRUE(console.Stream());
+    File err(std::tmpfile());
+    EXPECT_EQ(RunCompareCommand({Fixture("lotw-small.html"), listing}, console.Stream(), err.get()), kExitDisagree);
+    EXPECT_NE(console.Shown().find(L"Couldn't find LoTW match for OH0: \u00C5land Islands in VELLUM"),
+              std::wstring::npos);
 }
 #endif
