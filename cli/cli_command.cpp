@@ -33,12 +33,10 @@ ComparisonInput InputFor(const std::string& path, std::FILE* in)
 std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 {
     if (!input.stream) {
-        int error = 0;
-        switch (KindOf(input.name, error)) {
-        case FileKind::Missing:
-            return std::strerror(error);
+        switch (KindOf(input.name)) {
         case FileKind::Folder:
             return std::strerror(EISDIR);
+        case FileKind::Missing:
         case FileKind::Regular:
             errno = 0;
             if (!OpenFile(input.name, "rb") && errno != 0)

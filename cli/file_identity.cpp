@@ -1,7 +1,5 @@
 #include "file_identity.h"
 
-#include <cerrno>
-
 #include <sys/stat.h>
 
 #ifdef _WIN32
@@ -67,19 +65,20 @@ bool StreamReadsFile(std::FILE* stream, const std::string& path)
 #endif
 }
 
-FileKind KindOf(const std::string& path, int& error)
+FileKind KindOf(const std::string& path)
 {
 #ifdef _WIN32
-    struct _stat64 status {};
-    if (::_wstat64(WindowsFileName(path).c_str(), &status) != 0) {
+    // Not _wstat64, which refuses names holding "?", as the "\\?\" form does.
+    const DWORD attributes = ::GetFileAttributesW(WindowsFileName(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FileKind::Missing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder : FileKind::Regular;
 #else
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-#endif
-        error = errno;
+    if (::stat(path.c_str(), &status) != 0)
         return FileKind::Missing;
-    }
-    if ((status.st_mode & S_IFMT) == S_IFDIR)
+    if (S_ISDIR(status.st_mode))
         return FileKind::Folder;
-    return (status.st_mode & S_IFMT) == S_IFREG ? FileKind::Regular : FileKind::Other;
+    return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
+#endif
 }

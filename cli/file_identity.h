@@ -19,5 +19,5 @@ bool StreamReadsFile(std::FILE* stream, const std::string& path);
 enum class FileKind { Missing, Folder, Regular, Other };
 
 // What the name (UTF-8) leads to, asked without opening it (a pipe's name
-// could block).  For Missing, error is the errno that says why.
-FileKind KindOf(const std::string& path, int& error);
+// could block).
+FileKind KindOf(const std::string& path);

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <utility>
 
 #include "text_encoding.h"
 
@@ -14,22 +13,19 @@ std::wstring WindowsFileName(const std::string& path)
     for (wchar_t& c : wide)
         if (c == L'/')
             c = L'\\';
-    if (wide.size() < MAX_PATH || wide.rfind(L"\\\\?\\", 0) == 0)
+    if (wide.rfind(L"\\\\?\\", 0) == 0)
         return wide;
-    // The long form takes only a full path: a long relative name is made
-    // full first.
+    // The full name's length decides: a short relative name in a deep folder
+    // is long too.  The long form takes only a full name.
     const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed > 0) {
-        std::wstring full(needed, L'\0');
-        const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-        if (length > 0 && length < needed) {
-            full.resize(length);
-            wide = std::move(full);
-        }
-    }
-    if (wide.rfind(L"\\\\", 0) == 0)
-        return L"\\\\?\\UNC\\" + wide.substr(2);
-    return L"\\\\?\\" + wide;
+    std::wstring full(needed, L'\0');
+    const DWORD length = needed > 0 ? ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr) : 0;
+    if (length < MAX_PATH || length >= needed)
+        return wide;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
 }
 #endif
 

@@ -660,6 +660,25 @@ TEST(CliCommand, ReportFileHeldByAnotherProgram)
     EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
 }
 
+// The full name decides the long form: a short relative name in a deep
+// folder is long too.  Names in the long form are answered as any other.
+TEST(CliCommand, LongForms)
+{
+    const std::wstring name = WindowsFileName(std::string(115, 'a') + "/" + std::string(120, 'b') + ".txt");
+    EXPECT_EQ(name.rfind(L"\\\\?\\", 0), 0u) << Utf8FromWide(name);
+    EXPECT_EQ(name.substr(name.size() - 125), L"\\" + std::wstring(120, L'b') + L".txt");
+
+    const std::string folder = "\\\\?\\" + ScratchFolderNamed("long-forms");
+    const std::string listing = folder + "\\listing.csv";
+    Spill(listing, kOldReport);
+    Result r = RunCli({folder, listing});
+    EXPECT_EQ(r.err, "tornwick-compare: " + folder + ": Is a directory\n");
+    r = RunCli({"-o", listing, Fixture("lotw-small.html"), folder.substr(4) + "/listing.csv"});
+    EXPECT_EQ(r.err, "tornwick-compare: " + listing + ": is the input file " + folder.substr(4) +
+                         "/listing.csv; the report is not written over it\n");
+    EXPECT_EQ(Slurp(listing), kOldReport);
+}
+
 // A new console, and a stream that writes to it.
 class Console {
 public:
