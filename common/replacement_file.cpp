@@ -7,6 +7,13 @@
 
 #include "file_open.h"
 
+namespace {
+
+// A buffer of this size makes a write to the disk a large one.
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
+
+}  // namespace
+
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
     direct_ = IsDeviceOrPipe();
@@ -26,6 +33,8 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
         if (!file_)
             Fail("no free temporary file name");
     }
+    if (file_)
+        std::setvbuf(file_.get(), nullptr, _IOFBF, kBufferSize);
 }
 
 ReplacementFile::~ReplacementFile()

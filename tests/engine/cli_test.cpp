@@ -11,7 +11,6 @@
 #include "file_bytes.h"
 #include "file_open.h"
 #include "message_output.h"
-#include "report_stream.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -241,91 +240,6 @@ TEST(CliCommand, ExitStatusFollowsTheReport)
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out.rfind("ERROR: No LoTW Award Credit Matrix found in the HTML file.\n", 0), 0u);
     EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
-}
-
-// Rows reach the output in whole blocks, in order, byte for byte; a row
-// larger than a block goes out alone; a write that fails drops the rest.
-TEST(ReportStream, WritesRowsInBlocks)
-{
-    std::string written;
-    std::vector<std::size_t> blocks;
-    bool refuse = false;
-    ReportStream stream("\r\n", [&](std::string_view block) {
-        blocks.push_back(block.size());
-        written.append(block);
-        return !refuse;
-    });
-    stream.Clear();
-    std::string expected;
-    const std::string rows[] = {"", "ERROR: one", std::string(1000, 'a'),
-                                std::string(ReportStream::kBlockSize + 5, 'b'), "tail"};
-    for (int round = 0; round < 70; ++round)
-        for (const std::string& row : rows) {
-            stream.Append(row);
-            expected += row + "\r\n";
-        }
-    ASSERT_TRUE(stream.Finish());
-    EXPECT_EQ(written, expected);
-    for (std::size_t size : blocks)
-        EXPECT_TRUE(size <= ReportStream::kBlockSize || size == rows[3].size()) << size;
-    EXPECT_EQ(stream.ErrorRows(), Strings(70, "ERROR: one"));
-
-    refuse = true;
-    stream.Append(std::string(ReportStream::kBlockSize, 'c'));
-    const std::size_t failedAt = written.size();
-    stream.Append("dropped");
-    EXPECT_FALSE(stream.Finish());
-    EXPECT_EQ(written.size(), failedAt);
-
-    // Rows once written cannot be taken back.
-    ReportStream restarted("\n", [](std::string_view) { return true; });
-    restarted.Append("row");
-    restarted.Clear();
-    EXPECT_FALSE(restarted.Finish());
-}
-
-// Runs of rows, as the engine hands them out, give the bytes and error rows
-// that the same rows appended one by one give, whatever the line end: runs
-// smaller and larger than a block, rows across block edges, error rows at a
-// run's start and inside it, a last row without its line feed.
-TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
-{
-    std::string notes = "ERROR: first\nnote\n\nERROR: second\nnot ERROR: this\n";
-    std::string mismatches;
-    for (int i = 0; mismatches.size() < 3 * ReportStream::kBlockSize; ++i)
-        mismatches += "MISMATCH row " + std::to_string(i) + std::string(i % 97, 'x') + "\n";
-    // Rows of 1024 bytes after the run's start (at 70000) put a row's start
-    // just past a multiple of 1024 bytes into the run.
-    mismatches += std::string(1024 * 2 - (mismatches.size() - 70000) % 1024 - 1, 'z') + "\n";
-    const std::string fullRow = std::string(1023, 'y') + "\n";
-    mismatches += fullRow + fullRow + fullRow + "ERROR: deep\n" + fullRow;
-    const std::string_view runs[] = {notes, "\n", std::string_view(mismatches).substr(0, 70000),
-                                     std::string_view(mismatches).substr(70000),
-                                     "ERROR: late\n", "\n", "tail without line feed"};
-    for (const std::string lineEnd : {"\n", "\r\n"}) {
-        std::string bulk;
-        std::string single;
-        ReportStream byRuns(lineEnd, [&](std::string_view b) { bulk.append(b); return true; });
-        ReportStream byRows(lineEnd, [&](std::string_view b) { single.append(b); return true; });
-        byRuns.Clear();
-        for (std::string_view run : runs) {
-            byRuns.AppendRows(run);
-            byRows.ReportSink::AppendRows(run);
-        }
-        ASSERT_TRUE(byRuns.Finish());
-        ASSERT_TRUE(byRows.Finish());
-        EXPECT_TRUE(bulk == single) << lineEnd.size();
-        EXPECT_EQ(byRuns.ErrorRows(), Strings({"ERROR: first", "ERROR: second", "ERROR: deep", "ERROR: late"}));
-    }
-
-    // A failed write drops the rest; error rows are still kept.
-    std::string written;
-    ReportStream refused("\r\n", [&](std::string_view b) { written.append(b); return false; });
-    refused.AppendRows(mismatches);
-    refused.AppendRows("ERROR: after\n");
-    EXPECT_FALSE(refused.Finish());
-    EXPECT_EQ(written.size(), ReportStream::kBlockSize);
-    EXPECT_EQ(refused.ErrorRows(), Strings({"ERROR: deep", "ERROR: after"}));
 }
 
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
