@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "system.h"
+
 const char* const kStandardInput = "-";
 
 namespace {
@@ -58,12 +60,10 @@ bool Parser::Run()
         const std::string& arg = args_[next_++];
         bool ok = true;
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-#ifdef _WIN32
-            if (!optionsEnded && arg == "/?") {
+            if (!optionsEnded && kSlashQuestionAsksForHelp && arg == "/?") {
                 parsed_.action = CliArguments::Action::Help;
                 return true;
             }
-#endif
             paths.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;

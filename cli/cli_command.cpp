@@ -6,11 +6,9 @@
 
 #include "cli_arguments.h"
 #include "compare.h"
-#include "file_identity.h"
 #include "file_open.h"
-#include "interrupt_cleanup.h"
-#include "message_output.h"
 #include "replacement_file.h"
+#include "system.h"
 #include "version.h"
 
 namespace {
@@ -25,9 +23,9 @@ class ReportOutput : public ReportSink {
 public:
     ReportOutput(const std::string& path, std::FILE* out)
         : out_(out), file_(path.empty() ? nullptr : std::make_unique<ReplacementFile>(path)),
+          cleanup_(file_ ? file_->TemporaryName() : std::string()),
           what_(file_ ? "could not write " + path : std::string("could not write the report"))
     {
-        cleanup_.Remove(file_ ? file_->TemporaryName() : std::string());
         if (!file_)
             std::setvbuf(out, nullptr, _IOFBF, std::size_t{64} * 1024);
     }
@@ -72,9 +70,7 @@ private:
     bool Write(std::string_view bytes)
     {
         written_ = true;
-        return !failed_ && Check(file_            ? file_->Write(bytes)
-                                 : console_ ? WriteToConsole(out_, bytes)
-                                            : std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size());
+        return !failed_ && Check(file_ ? file_->Write(bytes) : WriteText(out_, bytes, TextKind::Rows));
     }
     // Notes a failure; errno says why standard output failed.
     bool Check(bool succeeded)
@@ -91,9 +87,8 @@ private:
     }
 
     std::FILE* out_;
-    bool console_ = IsConsole(out_);
-    InterruptCleanup cleanup_;  // made before the file and gone after it
     std::unique_ptr<ReplacementFile> file_;
+    RemovedOnInterrupt cleanup_;
     std::string what_;
     bool written_ = false;
     bool failed_ = false;  // rows after a failure are dropped
@@ -166,6 +161,21 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
 }
 
 }  // namespace
+
+void PrintMessage(std::FILE* stream, const std::string& text)
+{
+    std::string line = "tornwick-compare: ";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n' || c == '\r' || c == '\t')
+            line += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            line += {'\\', 'x', "0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+        else
+            line += c;
+    }
+    WriteText(stream, line + "\n", TextKind::Message);
+}
 
 int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in)
 {

@@ -10,7 +10,6 @@
 #include "cli_command.h"
 #include "file_bytes.h"
 #include "file_open.h"
-#include "message_output.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -369,6 +368,12 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
                            listing + ": is the input file standard input; the report is not written over it",
                            {"listing.csv"}, redirected.get());
 #ifndef _WIN32
+    // A FIFO as both: refused, rather than waiting for a reader for ever.
+    const std::string fifo = folder + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(RunCli({"-o", fifo, page, fifo}).err,
+              "tornwick-compare: " + fifo + ": is the input file " + fifo + "; the report is not written over it\n");
+    ::unlink(fifo.c_str());
     ASSERT_EQ(::link(listing.c_str(), target.c_str()), 0);
     ExpectReportNotWritten({"--out", target, page, listing}, target,
                            target + ": is the input file " + listing + "; the report is not written over it",
