@@ -1,179 +1,107 @@
 #include "cli_arguments.h"
 
-#include <cstring>
+#include "system.h"
 
 const char* const kStandardInput = "-";
 
 namespace {
 
-enum class OptionId { SubmittedAsChecked, Output, Help, Version };
-
-struct LongOption {
-    const char* name;
+struct Option {
+    std::string name;
+    char letter;  // of the short form; 0 for none
     bool takesValue;
-    OptionId id;
 };
 
-constexpr LongOption kLongOptions[] = {
-    {"submitted-as-checked", false, OptionId::SubmittedAsChecked},
-    {"output", true, OptionId::Output},
-    {"help", false, OptionId::Help},
-    {"version", false, OptionId::Version},
+const Option kOptions[] = {
+    {"submitted-as-checked", 0, false},
+    {"output", 'o', true},
+    {"help", 'h', false},
+    {"version", 0, false},
 };
 
-// Walks the arguments once, left to right, as getopt_long does.
-class Parser {
-public:
-    Parser(const std::vector<std::string>& args, CliArguments& parsed, std::string& error)
-        : args_(args), parsed_(parsed), error_(error)
-    {
-    }
-
-    bool Run();
-
-private:
-    // Each returns false on an error; done_ is set by --help and --version.
-    bool LongArgument(const std::string& arg);
-    bool ShortArguments(const std::string& arg);
-    bool Apply(OptionId id, const std::string& value);
-    bool NextValue(std::string& value);
-    bool Fail(std::string message)
-    {
-        error_ = std::move(message);
-        return false;
-    }
-
-    const std::vector<std::string>& args_;
-    CliArguments& parsed_;
-    std::string& error_;
-    std::size_t next_ = 0;
-    bool done_ = false;
-};
-
-bool Parser::Run()
+// The option "-X", "--NAME" or "--NAME=VALUE" names: by its letter, its whole
+// name, or the start of one name alone.  nullptr, and the error, for none.
+const Option* Find(const std::string& arg, std::string& error)
 {
-    std::vector<std::string> paths;
-    bool optionsEnded = false;
-    while (next_ < args_.size() && !done_) {
-        const std::string& arg = args_[next_++];
-        bool ok = true;
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-#ifdef _WIN32
-            if (!optionsEnded && arg == "/?") {
-                parsed_.action = CliArguments::Action::Help;
-                return true;
-            }
-#endif
-            paths.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg[1] == '-') {
-            ok = LongArgument(arg);
-        } else {
-            ok = ShortArguments(arg);
-        }
-        if (!ok)
-            return false;
-    }
-    if (done_)
-        return true;
-    if (paths.size() != 2)
-        return Fail(paths.size() < 2 ? "needs LOTW_HTML and VELLUM_CSV" : "too many file names");
-    if (paths[0] == kStandardInput && paths[1] == kStandardInput)
-        return Fail("standard input ('-') can stand for only one of the two files");
-    parsed_.htmlPath = paths[0];
-    parsed_.csvPath = paths[1];
-    return true;
-}
-
-bool Parser::LongArgument(const std::string& arg)
-{
-    const std::size_t equals = arg.find('=');
-    const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const LongOption* found = nullptr;
+    const bool isLong = arg[1] == '-';
+    const std::string name = arg.substr(2, arg.find('=') - 2);
+    const Option* found = nullptr;
     std::string candidates;
-    int matches = 0;
-    for (const LongOption& option : kLongOptions) {
-        if (name == option.name) {
-            found = &option;
-            matches = 1;
-            break;
-        }
-        if (std::strncmp(option.name, name.c_str(), name.size()) == 0) {
-            found = &option;
-            ++matches;
-            candidates += std::string(" '--") + option.name + "'";
+    for (const Option& option : kOptions) {
+        if (isLong ? option.name == name : option.letter == arg[1])
+            return &option;
+        if (isLong && option.name.compare(0, name.size(), name) == 0) {
+            found = candidates.empty() ? &option : nullptr;
+            candidates += " '--" + option.name + "'";
         }
     }
-    const std::string shown = "--" + name;
-    if (matches == 0)
-        return Fail("unrecognized option '" + arg + "'");
-    if (matches > 1)
-        return Fail("option '" + shown + "' is ambiguous; possibilities:" + candidates);
-
-    std::string value;
-    if (equals != std::string::npos) {
-        if (!found->takesValue)
-            return Fail(std::string("option '--") + found->name + "' doesn't allow an argument");
-        value = arg.substr(equals + 1);
-    } else if (found->takesValue && !NextValue(value)) {
-        return Fail(std::string("option '--") + found->name + "' requires an argument");
-    }
-    return Apply(found->id, value);
-}
-
-bool Parser::ShortArguments(const std::string& arg)
-{
-    for (std::size_t i = 1; i < arg.size() && !done_; ++i) {
-        switch (arg[i]) {
-        case 'h':
-            return Apply(OptionId::Help, {});
-        case 'o': {
-            std::string value = arg.substr(i + 1);
-            if (value.empty() && !NextValue(value))
-                return Fail("option requires an argument -- 'o'");
-            return Apply(OptionId::Output, value);
-        }
-        default:
-            return Fail(std::string("invalid option -- '") + arg[i] + "'");
-        }
-    }
-    return true;
-}
-
-// The value of an option given as the next argument, whatever it looks like.
-bool Parser::NextValue(std::string& value)
-{
-    if (next_ == args_.size())
-        return false;
-    value = args_[next_++];
-    return true;
-}
-
-bool Parser::Apply(OptionId id, const std::string& value)
-{
-    switch (id) {
-    case OptionId::SubmittedAsChecked:
-        parsed_.submittedAsChecked = true;
-        break;
-    case OptionId::Output:
-        if (value.empty())
-            return Fail("the output file name is empty");
-        parsed_.outputPath = value;
-        break;
-    case OptionId::Help:
-        parsed_.action = CliArguments::Action::Help;
-        done_ = true;
-        break;
-    case OptionId::Version:
-        parsed_.action = CliArguments::Action::Version;
-        done_ = true;
-        break;
-    }
-    return true;
+    if (!isLong)
+        error = std::string("invalid option -- '") + arg[1] + "'";
+    else if (!found)
+        error = candidates.empty() ? "unrecognized option '" + arg + "'"
+                                   : "option '--" + name + "' is ambiguous; possibilities:" + candidates;
+    return found;
 }
 
 }  // namespace
+
+bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error)
+{
+    parsed = CliArguments();
+    const auto fail = [&error](std::string message) {
+        error = std::move(message);
+        return false;
+    };
+    std::vector<std::string> paths;
+    bool optionsEnded = false;
+    for (std::size_t next = 0; next < args.size();) {
+        const std::string& arg = args[next++];
+        if (!optionsEnded && kSlashQuestionAsksForHelp && arg == "/?") {
+            parsed.action = CliArguments::Action::Help;
+            return true;
+        }
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            paths.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const Option* option = Find(arg, error);
+        if (!option)
+            return false;
+        // A value stands after "=", after the letter ("-oFILE") or next.
+        const bool isLong = arg[1] == '-';
+        const std::size_t equals = isLong ? arg.find('=') : std::string::npos;
+        if (equals != std::string::npos && !option->takesValue)
+            return fail("option '--" + option->name + "' doesn't allow an argument");
+        std::string value = equals != std::string::npos ? arg.substr(equals + 1) : isLong ? "" : arg.substr(2);
+        if (option->takesValue && equals == std::string::npos && value.empty()) {
+            if (next == args.size())
+                return fail(isLong ? "option '--" + option->name + "' requires an argument"
+                                   : std::string("option requires an argument -- '") + arg[1] + "'");
+            value = args[next++];
+        }
+        if (option->name == "help" || option->name == "version") {  // either ends the parsing
+            parsed.action = option->name == "help" ? CliArguments::Action::Help : CliArguments::Action::Version;
+            return true;
+        }
+        if (!option->takesValue)
+            parsed.submittedAsChecked = true;
+        else if (value.empty())
+            return fail("the output file name is empty");
+        else
+            parsed.outputPath = value;
+    }
+    if (paths.size() != 2)
+        return fail(paths.size() < 2 ? "needs LOTW_HTML and VELLUM_CSV" : "too many file names");
+    if (paths[0] == kStandardInput && paths[1] == kStandardInput)
+        return fail("standard input ('-') can stand for only one of the two files");
+    parsed.htmlPath = paths[0];
+    parsed.csvPath = paths[1];
+    return true;
+}
 
 const char* UsageText()
 {
@@ -194,10 +122,4 @@ const char* UsageText()
            "disagreements or problems, 2 when the comparison could not be run or its\n"
            "report not written, the listing's header was not understood or no LoTW\n"
            "credit could be read (errors go to standard error as well).\n";
-}
-
-bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error)
-{
-    parsed = CliArguments();
-    return Parser(args, parsed, error).Run();
 }

@@ -6,161 +6,154 @@
 
 #include "cli_arguments.h"
 #include "compare.h"
-#include "file_identity.h"
 #include "file_open.h"
-#include "message_output.h"
 #include "replacement_file.h"
-#include "report_stream.h"
+#include "system.h"
 #include "version.h"
 
 namespace {
 
-// What messages call standard input.
 const char* const kStandardInputName = "standard input";
 
-ComparisonInput InputFor(const std::string& path, std::FILE* in)
-{
-    if (path == kStandardInput)
-        return ComparisonInput(kStandardInputName, in);
-    return ComparisonInput(path);
-}
+// The report, written as the engine hands it over, through stdio's buffer of
+// 64 KiB and never held whole: to standard output, each row followed by LF,
+// or into the file -o names, followed by CR LF as the window's Save writes.
+// Until the engine tells them, the error rows are picked out on the way.
+class ReportOutput : public ReportSink {
+public:
+    ReportOutput(const std::string& path, std::FILE* out)
+        : out_(out), file_(path.empty() ? nullptr : std::make_unique<ReplacementFile>(path)),
+          cleanup_(file_ ? file_->TemporaryName() : std::string()),
+          what_(file_ ? "could not write " + path : std::string("could not write the report"))
+    {
+        if (!file_)
+            std::setvbuf(out, nullptr, _IOFBF, std::size_t{64} * 1024);
+    }
+
+    // A comparison empties its sink once, before its first row: rows written
+    // cannot be taken back.
+    void Clear() override { failed_ = failed_ || written_; }
+    void Append(std::string_view row) override
+    {
+        KeepIfError(row);
+        Write(row) && Write(file_ ? "\r\n" : "\n");
+    }
+    // A run of rows, each ended by LF, goes out in one write; for the file,
+    // copied once with CR LF (a run is at most the engine's block of rows).
+    void AppendRows(std::string_view rows) override
+    {
+        if (rows.empty() || rows.back() != '\n')
+            return ReportSink::AppendRows(rows);  // row by row
+        withCrLf_.clear();
+        for (std::size_t start = 0; start < rows.size();) {
+            const std::size_t end = rows.find('\n', start);
+            KeepIfError(rows.substr(start, end - start));
+            if (file_)
+                withCrLf_.append(rows, start, end - start).append("\r\n");
+            start = end + 1;
+        }
+        Write(file_ ? withCrLf_ : rows);
+    }
+
+    bool Opened() const { return !file_ || file_->Error().empty(); }
+    // Puts the report in place once it is all written.
+    bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : std::fflush(out_) == 0); }
+    std::string Failure() const
+    {
+        const std::string reason = file_ ? file_->Error() : reason_;
+        return what_ + ": " + (reason.empty() ? "the report was restarted after rows were written" : reason);
+    }
+
+    std::vector<std::string> errorRows;  // the rows that begin "ERROR:"
+
+private:
+    bool Write(std::string_view bytes)
+    {
+        written_ = true;
+        return !failed_ && Check(file_ ? file_->Write(bytes) : WriteText(out_, bytes, TextKind::Rows));
+    }
+    // Notes a failure; errno says why standard output failed.
+    bool Check(bool succeeded)
+    {
+        if (!succeeded && !failed_)
+            reason_ = std::strerror(errno);
+        failed_ = failed_ || !succeeded;
+        return succeeded;
+    }
+    void KeepIfError(std::string_view row)
+    {
+        if (row.compare(0, 6, "ERROR:") == 0)
+            errorRows.emplace_back(row);
+    }
+
+    std::FILE* out_;
+    std::unique_ptr<ReplacementFile> file_;
+    RemovedOnInterrupt cleanup_;
+    std::string what_;
+    bool written_ = false;
+    bool failed_ = false;  // rows after a failure are dropped
+    std::string reason_;
+    std::string withCrLf_;
+};
 
 // Why an input the engine could not open or read fails, in the system's
-// words.  The system is asked again where it safely can be (a regular file
-// opens at once; a pipe's name might wait for a writer), so the reason does
-// not hang on whatever errno the engine's last call left.
+// words, asked again where that is safe (a pipe's name might wait for a
+// writer), so that it does not hang on what errno the engine's last call left.
 std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 {
-    if (!input.stream) {
-        int error = 0;
-        switch (KindOf(input.name, error)) {
-        case FileKind::Missing:
-            return std::strerror(error);
-        case FileKind::Folder:
-            return std::strerror(EISDIR);
-        case FileKind::Regular:
-            errno = 0;
-            if (!OpenFile(input.name, "rb") && errno != 0)
-                return std::strerror(errno);
-            break;
-        case FileKind::Other:
-            break;
-        }
-    }
+    const FileKind kind = input.stream ? FileKind::Other : KindOf(input.name);
+    errno = 0;
+    if (kind == FileKind::Folder)
+        return std::strerror(EISDIR);
+    if (kind != FileKind::Other && !OpenFile(input.name, "rb") && errno != 0)
+        return std::strerror(errno);
     return std::strerror(errorAfterRun != 0 ? errorAfterRun : EIO);
 }
 
-// The message for a run that stopped before its report.
-std::string RunFailure(const RunOutcome& outcome, const ComparisonInput& html,
-                       const ComparisonInput& csv, int errorAfterRun)
+// What messages call the input the report file would replace, or "".
+std::string InputUnderOutput(const CliArguments& arguments, std::FILE* in)
 {
-    switch (outcome.status) {
-    case RunStatus::HtmlNotOpened:
-    case RunStatus::HtmlNotRead:
-        return html.name + ": " + WhyUnreadable(html, errorAfterRun);
-    case RunStatus::CsvNotOpened:
-    case RunStatus::CsvNotRead:
-        return csv.name + ": " + WhyUnreadable(csv, errorAfterRun);
-    case RunStatus::Completed:
-        break;
+    for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath}) {
+        if (*input == kStandardInput ? StreamReadsFile(in, arguments.outputPath)
+                                     : SameFile(arguments.outputPath, *input))
+            return *input == kStandardInput ? kStandardInputName : *input;
     }
-    return outcome.message;
+    return "";
 }
-
-// The input the report file would replace, or nullptr.
-const std::string* InputUnderOutput(const CliArguments& arguments)
-{
-    for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath})
-        if (*input != kStandardInput && SameFile(arguments.outputPath, *input))
-            return input;
-    return nullptr;
-}
-
-// Where the report goes: standard output, or the file -o names, which is
-// replaced whole or not at all.
-class Destination {
-public:
-    Destination(const std::string& path, std::FILE* out) : path_(path), out_(out)
-    {
-        if (!path.empty())
-            file_ = std::make_unique<ReplacementFile>(path);
-    }
-
-    bool ToFile() const { return file_ != nullptr; }
-    bool Opened() const { return !file_ || file_->Error().empty(); }
-
-    bool Write(std::string_view block)
-    {
-        if (file_)
-            return file_->Write(block);
-        if (std::fwrite(block.data(), 1, block.size(), out_) == block.size())
-            return true;
-        error_ = std::strerror(errno);
-        return false;
-    }
-
-    // Puts the report in place once the stream has written it all.
-    bool Finish(bool streamed)
-    {
-        if (!streamed)
-            return false;
-        if (file_)
-            return file_->Commit();
-        if (std::fflush(out_) == 0)
-            return true;
-        error_ = std::strerror(errno);
-        return false;
-    }
-
-    std::string Failure() const
-    {
-        std::string reason = file_ ? file_->Error() : error_;
-        if (reason.empty())
-            reason = "the report was restarted after rows were written";
-        return (file_ ? "could not write " + path_ : std::string("could not write the report")) + ": " + reason;
-    }
-
-private:
-    std::string path_;
-    std::FILE* out_;
-    std::unique_ptr<ReplacementFile> file_;
-    std::string error_;
-};
 
 int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    if (!arguments.outputPath.empty()) {
-        if (const std::string* input = InputUnderOutput(arguments)) {
-            PrintMessage(err, arguments.outputPath + ": is the input file " + *input +
-                                  "; the report is not written over it");
-            return kExitTrouble;
-        }
-    }
-    Destination destination(arguments.outputPath, out);
-    if (!destination.Opened()) {
-        PrintMessage(err, destination.Failure());
+    const std::string input = arguments.outputPath.empty() ? "" : InputUnderOutput(arguments, in);
+    if (!input.empty()) {
+        PrintMessage(err, arguments.outputPath + ": is the input file " + input + "; the report is not written over it");
         return kExitTrouble;
     }
-
-    const ComparisonInput html = InputFor(arguments.htmlPath, in);
-    const ComparisonInput csv = InputFor(arguments.csvPath, in);
+    ReportOutput report(arguments.outputPath, out);
+    if (!report.Opened()) {
+        PrintMessage(err, report.Failure());
+        return kExitTrouble;
+    }
+    const auto inputFor = [in](const std::string& path) {
+        return path == kStandardInput ? ComparisonInput(kStandardInputName, in) : ComparisonInput(path);
+    };
+    const ComparisonInput html = inputFor(arguments.htmlPath);
+    const ComparisonInput csv = inputFor(arguments.csvPath);
     CompareOptions options;
     options.submittedAsChecked = arguments.submittedAsChecked ? 1 : 0;
-    ReportStream report(destination.ToFile() ? "\r\n" : "\n",
-                        [&destination](std::string_view block) { return destination.Write(block); });
     errno = 0;
     const RunOutcome outcome = RunComparison(html, csv, options, report);
     const int errorAfterRun = errno;
     if (outcome.status != RunStatus::Completed) {
-        PrintMessage(err, RunFailure(outcome, html, csv, errorAfterRun));
+        const bool htmlFailed = outcome.status == RunStatus::HtmlNotOpened || outcome.status == RunStatus::HtmlNotRead;
+        const ComparisonInput& unread = htmlFailed ? html : csv;
+        PrintMessage(err, unread.name + ": " + WhyUnreadable(unread, errorAfterRun));
         return kExitTrouble;  // an unfinished report file is removed unseen
     }
-
-    const bool written = destination.Finish(report.Finish());
+    const bool written = report.Finish();
     if (!written)
-        PrintMessage(err, destination.Failure());
+        PrintMessage(err, report.Failure());
     if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
-        for (const std::string& row : report.ErrorRows())
+        for (const std::string& row : report.errorRows)
             PrintMessage(err, row);
         return kExitTrouble;
     }
@@ -169,23 +162,33 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
 
 }  // namespace
 
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
-                      std::FILE* in)
+void PrintMessage(std::FILE* stream, const std::string& text)
+{
+    std::string line = "tornwick-compare: ";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n' || c == '\r' || c == '\t')
+            line += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            line += {'\\', 'x', "0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+        else
+            line += c;
+    }
+    WriteText(stream, line + "\n", TextKind::Message);
+}
+
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in)
 {
     CliArguments arguments;
     std::string error;
     if (!ParseArguments(args, arguments, error)) {
         PrintMessage(err, error);
-        PrintMessage(err, std::string("Try '") + kProgramName + " --help' for more information.");
+        PrintMessage(err, "Try 'tornwick-compare --help' for more information.");
         return kExitTrouble;
     }
-    if (arguments.action == CliArguments::Action::Help) {
-        std::fputs(UsageText(), out);
-        return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
-    }
-    if (arguments.action == CliArguments::Action::Version) {
-        std::fputs("tornwick " TORNWICK_VERSION_TEXT "\n", out);
-        return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
-    }
-    return Compare(arguments, in, out, err);
+    if (arguments.action == CliArguments::Action::Compare)
+        return Compare(arguments, in, out, err);
+    std::fputs(arguments.action == CliArguments::Action::Help ? UsageText() : "tornwick " TORNWICK_VERSION_TEXT "\n",
+               out);
+    return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
 }

@@ -28,3 +28,8 @@ constexpr int kExitTrouble = 2;   // could not run, the listing's header was not
 // args are the arguments after the program name, UTF-8.
 int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
                       std::FILE* in = stdin);
+
+// Writes "tornwick-compare: " + text + a line end to stream, the text's
+// control characters escaped ("\n", "\t", "\x01").  On Windows a console
+// is given the message as wide text, so that every name shows whole.
+void PrintMessage(std::FILE* stream, const std::string& text);

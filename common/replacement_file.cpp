@@ -1,278 +1,95 @@
 #include "replacement_file.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <random>
 #include <utility>
 
 #include "file_open.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include <fcntl.h>
-#include <io.h>
-
-#include "text_encoding.h"
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
-// A stream that writes to the descriptor; when none can be had, the
-// descriptor is closed and errno says why.
-StdioFile StreamOver(int descriptor)
-{
-#ifdef _WIN32
-    StdioFile stream(::_fdopen(descriptor, "wb"));
-#else
-    StdioFile stream(::fdopen(descriptor, "wb"));
-#endif
-    if (!stream) {
-        const int failure = errno;
-#ifdef _WIN32
-        ::_close(descriptor);
-#else
-        ::close(descriptor);
-#endif
-        errno = failure;
-    }
-    return stream;
-}
-
-#ifdef _WIN32
-
-// Windows' own words for a Win32 error, as UTF-8 without the trailing line end.
-std::string SystemErrorText(DWORD code)
-{
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text ? text : L"", length);
-    ::LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L' ' || message.back() == L'.'))
-        message.pop_back();
-    if (message.empty())
-        return "error " + std::to_string(code);
-    return Utf8FromWide(message);
-}
-
-#endif
-
-#ifdef _WIN32
-const char* const kSeparators = "/\\";
-#else
-const char* const kSeparators = "/";
-#endif
-
-// A name for the temporary file: the target's own name with a suffix, so it
-// lies in the same folder (a rename never crosses file systems) and a user
-// who finds one left by a crash sees what it was for.  The suffix mixes the
-// process, a counter and the clock, so that writers at the same moment (in
-// other processes or threads) seldom meet.
-std::string TemporaryName(const std::string& target)
-{
-    static std::atomic<std::uint64_t> counter{0};
-#ifdef _WIN32
-    const std::uint64_t process = ::GetCurrentProcessId();
-#else
-    const std::uint64_t process = static_cast<std::uint64_t>(::getpid());
-#endif
-    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    std::uint64_t mix = (process << 32) ^ now ^ (++counter * 0x9E3779B97F4A7C15ull);
-    mix ^= mix >> 29;
-    mix *= 0xBF58476D1CE4E5B9ull;
-    mix ^= mix >> 32;
-    static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    // A name near the file system's limit of 255 gets a short one instead.
-    const std::string::size_type slash = target.find_last_of(kSeparators);
-    const std::string::size_type base = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = target.size() - base > 200 ? target.substr(0, base) + ".tornwick.tmp-" : target + ".tmp-";
-    for (int i = 0; i < 8; ++i, mix /= 36)
-        name += kDigits[mix % 36];
-    return name;
-}
-
-// A device or a pipe (/dev/null, /dev/stdout, a process substitution, NUL)
-// cannot be replaced by a rename, and must not be: it holds no report to
-// keep, so the bytes go straight to it.
-bool IsDeviceOrPipe(const std::string& target)
-{
-#ifdef _WIN32
-    HANDLE handle = ::CreateFileW(WindowsFileName(target).c_str(), 0,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    const DWORD type = ::GetFileType(handle);
-    ::CloseHandle(handle);
-    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
-#else
-    struct stat status {};
-    return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
-#endif
-}
+// A buffer of this size makes a write to the disk a large one.
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 }  // namespace
 
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
-    if (IsDeviceOrPipe(target_)) {
-        direct_ = true;
+    direct_ = IsDeviceOrPipe();
+    if (direct_) {
         file_ = OpenFile(target_, "wb");
         if (!file_)
             Fail(std::strerror(errno));
-        return;
-    }
-#ifndef _WIN32
-    // A symbolic link stays a link: the report replaces the file it leads to.
-    struct stat status {};
-    if (::lstat(target_.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* resolved = ::realpath(target_.c_str(), nullptr)) {
-            target_ = resolved;
-            std::free(resolved);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
+    } else if (FollowLinks()) {
+        // Creating the file exclusively makes the name ours alone: a writer
+        // that meets a name in use picks another.
+        for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
+            std::string name = TemporaryNameFor();
+            file_ = CreateExclusive(name);
+            if (file_)
+                temporary_ = std::move(name);  // the destructor removes it, whatever fails
         }
-    }
-#endif
-    // Creating the file exclusively makes the name ours alone: a writer that
-    // meets a name in use picks another.
-    for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
-        std::string name = TemporaryName(target_);
-#ifdef _WIN32
-        HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) {
-            const DWORD failure = ::GetLastError();
-            if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS)
-                Fail(SystemErrorText(failure));
-            continue;
-        }
-        const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
-        if (descriptor == -1) {
-            Fail(std::strerror(errno));
-            ::CloseHandle(handle);
-            ::DeleteFileW(WindowsFileName(name).c_str());
-            return;
-        }
-#else
-        // The umask applies as to any new file: a report is an ordinary file.
-        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor == -1) {
-            if (errno != EEXIST)
-                Fail(std::strerror(errno));
-            continue;
-        }
-#endif
-        // From here on the destructor removes the file, whatever fails.
-        temporary_ = std::move(name);
-        file_ = StreamOver(descriptor);
         if (!file_)
-            Fail(std::strerror(errno));
+            Fail("no free temporary file name");
     }
-    if (!file_ && error_.empty())
-        Fail("no free temporary file name");
+    if (file_)
+        std::setvbuf(file_.get(), nullptr, _IOFBF, kBufferSize);
 }
 
 ReplacementFile::~ReplacementFile()
 {
     file_.reset();
-    if (temporary_.empty())
-        return;
-#ifdef _WIN32
-    ::DeleteFileW(WindowsFileName(temporary_).c_str());
-#else
-    ::unlink(temporary_.c_str());
-#endif
+    if (!temporary_.empty())
+        RemoveTemporary();
 }
 
-void ReplacementFile::Fail(std::string reason)
+// The target's own name with a random suffix, so that it lies in the same
+// folder (a rename never crosses file systems), a user who finds one left by
+// a crash sees what it was for, and writers at the same moment seldom meet.
+// A name near the file system's limit of 255 gets a short one instead.
+std::string ReplacementFile::TemporaryNameFor() const
+{
+    std::random_device random;
+    std::uint64_t mix = std::uint64_t{random()} << 32 | random();
+    const std::string::size_type slash = target_.find_last_of(kSeparators);
+    const std::string::size_type base = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = target_.size() - base > 200 ? target_.substr(0, base) + ".tornwick.tmp-" : target_ + ".tmp-";
+    for (int i = 0; i < 8; ++i, mix /= 36)
+        name += "0123456789abcdefghijklmnopqrstuvwxyz"[mix % 36];
+    return name;
+}
+
+bool ReplacementFile::Fail(std::string reason)
 {
     if (error_.empty())
         error_ = std::move(reason);
+    return false;
 }
 
 bool ReplacementFile::Write(std::string_view bytes)
 {
     if (!file_ || !error_.empty())
         return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
-        Fail(std::strerror(errno));
-        return false;
-    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
+        return Fail(std::strerror(errno));
     return true;
 }
-
-bool ReplacementFile::SyncAndClose()
-{
-    if (std::fflush(file_.get()) != 0 || std::ferror(file_.get())) {
-        Fail(std::strerror(errno));
-        return false;
-    }
-#ifdef _WIN32
-    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())));
-    if (!direct_ && !::FlushFileBuffers(handle)) {
-        Fail(SystemErrorText(::GetLastError()));
-        return false;
-    }
-#else
-    if (!direct_ && ::fsync(::fileno(file_.get())) != 0) {
-        Fail(std::strerror(errno));
-        return false;
-    }
-#endif
-    if (std::fclose(file_.release()) != 0) {
-        Fail(std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-bool ReplacementFile::MoveOverTarget()
-{
-#ifdef _WIN32
-    if (!::MoveFileExW(WindowsFileName(temporary_).c_str(), WindowsFileName(target_).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        Fail(SystemErrorText(::GetLastError()));
-        return false;
-    }
-#else
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        Fail(std::strerror(errno));
-        return false;
-    }
-    SyncFolder();
-#endif
-    temporary_.clear();
-    return true;
-}
-
-#ifndef _WIN32
-// A rename is durable once the folder that holds the name is on the disk.  The
-// report is whole either way (the old one or the new), so a folder that
-// cannot be synced (some file systems refuse) is no failure.
-void ReplacementFile::SyncFolder() const
-{
-    const std::string::size_type slash = target_.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target_.substr(0, slash);
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor == -1)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
-}
-#endif
 
 bool ReplacementFile::Commit()
 {
     if (!file_ || !error_.empty())
         return false;
-    return SyncAndClose() && (direct_ || MoveOverTarget());
+    if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()))
+        return Fail(std::strerror(errno));
+    if (!direct_ && !Sync())
+        return false;
+    if (std::fclose(file_.release()) != 0)
+        return Fail(std::strerror(errno));
+    if (direct_)
+        return true;
+    if (!MoveOverTarget())
+        return false;
+    temporary_.clear();
+    return true;
 }

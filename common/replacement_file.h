@@ -12,8 +12,11 @@
 //
 // A device or a pipe as the target (/dev/null, /dev/stdout, NUL) is written
 // to directly: there is no file to keep, and it must not be renamed over.
-// Long names (over 260 characters) work on Windows as well.  On POSIX a
-// target that is a symbolic link stays one: the file it leads to is replaced.
+// Long names (over 260 characters) work on Windows as well.  The new file
+// keeps the replaced one's permissions (on Windows its attributes and
+// security); a target another program holds is tried again for about two
+// seconds.  On POSIX a target that is a symbolic link stays one: the file it
+// leads to is replaced, or created when there is none yet.
 #pragma once
 
 #include <string>
@@ -39,13 +42,21 @@ public:
     // nothing has failed.
     const std::string& Error() const { return error_; }
 
+    // The new file's name until it is moved over the target or removed.
+    const std::string& TemporaryName() const { return temporary_; }
+
 private:
-    void Fail(std::string reason);
-    bool SyncAndClose();
-    bool MoveOverTarget();
-#ifndef _WIN32
-    void SyncFolder() const;
-#endif
+    // Each system's own, in system_posix.cpp and system_win.cpp:
+    static const char* const kSeparators;  // of the folders in a name
+    bool IsDeviceOrPipe() const;
+    bool FollowLinks();                                  // sets target_
+    StdioFile CreateExclusive(const std::string& name);  // null: taken
+    bool Sync();                                         // before the close
+    bool MoveOverTarget();                               // after the close
+    void RemoveTemporary() const;
+
+    std::string TemporaryNameFor() const;
+    bool Fail(std::string reason);  // false
 
     std::string target_;
     std::string temporary_;  // empty once moved or never made

@@ -2,13 +2,12 @@
 //
 // Inside the program a file name is UTF-8 in a std::string, on every system.
 // Windows takes and gives names as UTF-16 (wchar_t); these two convert at
-// that border, and nowhere else:
+// that border, and nowhere else (Windows only):
 //
 //     std::wstring wide = WideFromUtf8(path);     // for _wfopen, MoveFileExW
 //     std::string  path = Utf8FromWide(wide);     // from a dialog or argv
 //
 // Bytes that are not valid UTF-8 become U+FFFD; unpaired surrogates likewise.
-// On systems whose wchar_t is 32 bits wide the same code gives UTF-32.
 #pragma once
 
 #include <string>

@@ -34,5 +34,6 @@ void CtornwickDlg::OnSave()
     for (int row = 0; written && row < resultList.GetCount(); ++row)
         written = file.Write(reportRows_.Row(row)) && file.Write("\r\n");
     if (!written || !file.Commit())
-        AfxMessageBox(Format("ERROR:  Could not save the report to %s.", path->c_str()), MB_ICONSTOP);
+        AfxMessageBox(Format("ERROR:  Could not save the report to %s.\n\n%s.", path->c_str(), file.Error().c_str()),
+                      MB_ICONSTOP);
 }

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_arguments.h"
 #include "cli_command.h"
 #include "file_bytes.h"
 #include "file_open.h"
-#include "message_output.h"
-#include "report_stream.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -27,6 +26,9 @@
 #endif
 #ifdef __linux__
 #include <sys/mount.h>
+#include <sys/wait.h>
+
+#include <csignal>
 
 #include <cerrno>
 #include <cstring>
@@ -143,9 +145,9 @@ const std::string kOldReport = "the report before\r\n";
 // -o that cannot be carried out: status 2, one message naming the file and
 // the reason, the old report as it was and no temporary file left behind.
 void ExpectReportNotWritten(const Strings& args, const std::string& target, const std::string& message,
-                            const Strings& folderHolds)
+                            const Strings& folderHolds, std::FILE* in = nullptr)
 {
-    const Result r = RunCli(args);
+    const Result r = in ? RunCli(args, in) : RunCli(args);
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tornwick-compare: " + message + "\n");
@@ -239,91 +241,6 @@ TEST(CliCommand, ExitStatusFollowsTheReport)
     EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
 }
 
-// Rows reach the output in whole blocks, in order, byte for byte; a row
-// larger than a block goes out alone; a write that fails drops the rest.
-TEST(ReportStream, WritesRowsInBlocks)
-{
-    std::string written;
-    std::vector<std::size_t> blocks;
-    bool refuse = false;
-    ReportStream stream("\r\n", [&](std::string_view block) {
-        blocks.push_back(block.size());
-        written.append(block);
-        return !refuse;
-    });
-    stream.Clear();
-    std::string expected;
-    const std::string rows[] = {"", "ERROR: one", std::string(1000, 'a'),
-                                std::string(ReportStream::kBlockSize + 5, 'b'), "tail"};
-    for (int round = 0; round < 70; ++round)
-        for (const std::string& row : rows) {
-            stream.Append(row);
-            expected += row + "\r\n";
-        }
-    ASSERT_TRUE(stream.Finish());
-    EXPECT_EQ(written, expected);
-    for (std::size_t size : blocks)
-        EXPECT_TRUE(size <= ReportStream::kBlockSize || size == rows[3].size()) << size;
-    EXPECT_EQ(stream.ErrorRows(), Strings(70, "ERROR: one"));
-
-    refuse = true;
-    stream.Append(std::string(ReportStream::kBlockSize, 'c'));
-    const std::size_t failedAt = written.size();
-    stream.Append("dropped");
-    EXPECT_FALSE(stream.Finish());
-    EXPECT_EQ(written.size(), failedAt);
-
-    // Rows once written cannot be taken back.
-    ReportStream restarted("\n", [](std::string_view) { return true; });
-    restarted.Append("row");
-    restarted.Clear();
-    EXPECT_FALSE(restarted.Finish());
-}
-
-// Runs of rows, as the engine hands them out, give the bytes and error rows
-// that the same rows appended one by one give, whatever the line end: runs
-// smaller and larger than a block, rows across block edges, error rows at a
-// run's start and inside it, a last row without its line feed.
-TEST(ReportStream, RunsOfRowsWriteWhatSingleRowsWrite)
-{
-    std::string notes = "ERROR: first\nnote\n\nERROR: second\nnot ERROR: this\n";
-    std::string mismatches;
-    for (int i = 0; mismatches.size() < 3 * ReportStream::kBlockSize; ++i)
-        mismatches += "MISMATCH row " + std::to_string(i) + std::string(i % 97, 'x') + "\n";
-    // Rows of 1024 bytes after the run's start (at 70000) put a row's start
-    // just past a multiple of 1024 bytes into the run.
-    mismatches += std::string(1024 * 2 - (mismatches.size() - 70000) % 1024 - 1, 'z') + "\n";
-    const std::string fullRow = std::string(1023, 'y') + "\n";
-    mismatches += fullRow + fullRow + fullRow + "ERROR: deep\n" + fullRow;
-    const std::string_view runs[] = {notes, "\n", std::string_view(mismatches).substr(0, 70000),
-                                     std::string_view(mismatches).substr(70000),
-                                     "ERROR: late\n", "\n", "tail without line feed"};
-    for (const std::string lineEnd : {"\n", "\r\n"}) {
-        std::string bulk;
-        std::string single;
-        ReportStream byRuns(lineEnd, [&](std::string_view b) { bulk.append(b); return true; });
-        ReportStream byRows(lineEnd, [&](std::string_view b) { single.append(b); return true; });
-        byRuns.Clear();
-        for (std::string_view run : runs) {
-            byRuns.AppendRows(run);
-            byRows.ReportSink::AppendRows(run);
-        }
-        ASSERT_TRUE(byRuns.Finish());
-        ASSERT_TRUE(byRows.Finish());
-        EXPECT_TRUE(bulk == single) << lineEnd.size();
-        EXPECT_EQ(byRuns.ErrorRows(), Strings({"ERROR: first", "ERROR: second", "ERROR: deep", "ERROR: late"}));
-    }
-
-    // A failed write drops the rest; error rows are still kept.
-    std::string written;
-    ReportStream refused("\r\n", [&](std::string_view b) { written.append(b); return false; });
-    refused.AppendRows(mismatches);
-    refused.AppendRows("ERROR: after\n");
-    EXPECT_FALSE(refused.Finish());
-    EXPECT_EQ(written.size(), ReportStream::kBlockSize);
-    EXPECT_EQ(refused.ErrorRows(), Strings({"ERROR: deep", "ERROR: after"}));
-}
-
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
 {
     // The middle dot never reaches the report, but names keep their own bytes.
@@ -362,6 +279,11 @@ TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tornwick-compare: " + missing + ": No such file or directory\n");
+
+    // Control characters in a name are escaped: a message is one line.
+    r = RunCli({Fixture("lotw-small.html"), missing + "\n\r\t\x01\x7F.csv"});
+    EXPECT_EQ(r.err.rfind("tornwick-compare: " + missing + "\\n\\r\\t\\x01\\x7F.csv: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
 
     const std::string folder = TORNWICK_SCRATCH_DIR;
     r = RunCli({folder, Fixture("listing-agree.csv")});
@@ -440,7 +362,18 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     ExpectReportNotWritten({"-o" + spelling, listing, page}, listing,
                            spelling + ": is the input file " + listing + "; the report is not written over it",
                            {"listing.csv"});
+    // The listing as standard input, redirected from the file.
+    StdioFile redirected = OpenFile(listing, "rb");
+    ExpectReportNotWritten({"-o", listing, page, "-"}, listing,
+                           listing + ": is the input file standard input; the report is not written over it",
+                           {"listing.csv"}, redirected.get());
 #ifndef _WIN32
+    // A FIFO as both: refused, rather than waiting for a reader for ever.
+    const std::string fifo = folder + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(RunCli({"-o", fifo, page, fifo}).err,
+              "tornwick-compare: " + fifo + ": is the input file " + fifo + "; the report is not written over it\n");
+    ::unlink(fifo.c_str());
     ASSERT_EQ(::link(listing.c_str(), target.c_str()), 0);
     ExpectReportNotWritten({"--out", target, page, listing}, target,
                            target + ": is the input file " + listing + "; the report is not written over it",
@@ -464,6 +397,30 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
     struct stat status {};
     EXPECT_TRUE(::lstat(link.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
     EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+    // A link to a file not there yet creates it, as ">" does.
+    const std::string dangling = folder + "/dangling.txt";
+    ASSERT_EQ(::symlink("notyet.txt", dangling.c_str()), 0);
+    EXPECT_EQ(RunCli({"-o", dangling, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+    EXPECT_TRUE(::lstat(dangling.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(Slurp(folder + "/notyet.txt"), Slurp(target));
+    // A loop of links is refused, with the system's reason.
+    const std::string loop = folder + "/loop.txt";
+    ASSERT_EQ(::symlink("loop2.txt", loop.c_str()), 0);
+    ASSERT_EQ(::symlink("loop.txt", (folder + "/loop2.txt").c_str()), 0);
+    const Result looped = RunCli({"-o", loop, page, Fixture("listing-agree.csv")});
+    EXPECT_EQ(looped.status, kExitTrouble);
+    EXPECT_EQ(looped.err, "tornwick-compare: could not write " + loop + ": Too many levels of symbolic links\n");
+    EXPECT_TRUE(::lstat(loop.c_str(), &status) == 0 && S_ISLNK(status.st_mode));
+    EXPECT_EQ(FolderHolds(folder),
+              Strings({"dangling.txt", "link.txt", "listing.csv", "loop.txt", "loop2.txt", "notyet.txt", "old.txt"}));
+
+    // The replacement keeps the permissions of the file it replaces.
+    for (const mode_t mode : {0600, 0640, 0444}) {
+        ASSERT_EQ(::chmod(target.c_str(), mode), 0);
+        EXPECT_EQ(RunCli({"-o", target, page, Fixture("listing-agree.csv")}).status, kExitAgree);
+        EXPECT_TRUE(::stat(target.c_str(), &status) == 0 && (status.st_mode & 0777) == mode) << std::oct << mode;
+    }
+    ::chmod(target.c_str(), 0644);
 #endif
 
     // A device is written to, never replaced.
@@ -530,6 +487,36 @@ private:
 
 }  // namespace
 
+// Standard input whose first read brings the signal, as Ctrl+C or a kill
+// would while the report file is being written.
+ssize_t SignalOnRead(void* signal, char*, size_t)
+{
+    ::raise(*static_cast<int*>(signal));
+    return 0;
+}
+
+TEST(CliCommand, InterruptedReportFileLeavesNoTemporaryFile)
+{
+    const std::string folder = ScratchFolderNamed("interrupted");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            cookie_io_functions_t reads{};
+            reads.read = SignalOnRead;
+            File in(::fopencookie(&signal, "r", reads));
+            RunCli({"-o", target, Fixture("lotw-small.html"), "-"}, in.get());
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+        EXPECT_EQ(Slurp(target), kOldReport);
+    }
+}
+
 TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
 {
     const std::string folder = ScratchFolderNamed("small-disk");
@@ -556,29 +543,119 @@ TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
 #endif
 
 #ifdef _WIN32
+// Another program holds the report file open without sharing its deletion:
+// -o tries again for a while, then gives the system's reason, and the old
+// report stays.  Released after a moment, the report is written.
+TEST(CliCommand, ReportFileHeldByAnotherProgram)
+{
+    const std::string folder = ScratchFolderNamed("held");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    const Strings args = {"-o", target, Fixture("lotw-small.html"), Fixture("listing-agree.csv")};
+    const auto hold = [&] {
+        return ::CreateFileW(WindowsFileName(target).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE holder = hold();
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const Result held = RunCli(args);
+    ::CloseHandle(holder);
+    EXPECT_EQ(held.status, kExitTrouble);
+    const std::string start = "tornwick-compare: could not write " + target + ": ";
+    EXPECT_EQ(held.err.rfind(start, 0), 0u) << held.err;
+    EXPECT_GT(held.err.size(), start.size() + 5) << held.err;
+    EXPECT_EQ(Slurp(target), kOldReport);
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+
+    holder = hold();
+    std::thread release([holder] {
+        ::Sleep(300);
+        ::CloseHandle(holder);
+    });
+    const Result released = RunCli(args);
+    release.join();
+    EXPECT_EQ(released.status, kExitAgree) << released.err;
+    EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+}
+
+// The full name decides the long form: a short relative name in a deep
+// folder is long too.  Names in the long form are answered as any other.
+TEST(CliCommand, LongForms)
+{
+    const std::wstring name = WindowsFileName(std::string(115, 'a') + "/" + std::string(120, 'b') + ".txt");
+    EXPECT_EQ(name.rfind(L"\\\\?\\", 0), 0u) << Utf8FromWide(name);
+    EXPECT_EQ(name.substr(name.size() - 125), L"\\" + std::wstring(120, L'b') + L".txt");
+
+    const std::string folder = "\\\\?\\" + ScratchFolderNamed("long-forms");
+    const std::string listing = folder + "\\listing.csv";
+    Spill(listing, kOldReport);
+    Result r = RunCli({folder, listing});
+    EXPECT_EQ(r.err, "tornwick-compare: " + folder + ": Is a directory\n");
+    r = RunCli({"-o", listing, Fixture("lotw-small.html"), folder.substr(4) + "/listing.csv"});
+    EXPECT_EQ(r.err, "tornwick-compare: " + listing + ": is the input file " + folder.substr(4) +
+                         "/listing.csv; the report is not written over it\n");
+    EXPECT_EQ(Slurp(listing), kOldReport);
+}
+
+// A new console, and a stream that writes to it.
+class Console {
+public:
+    Console()
+    {
+        ::FreeConsole();
+        EXPECT_TRUE(::AllocConsole()) << ::GetLastError();
+        screen_ = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE writer = INVALID_HANDLE_VALUE;
+        ::DuplicateHandle(::GetCurrentProcess(), screen_, ::GetCurrentProcess(), &writer, 0, FALSE,
+                          DUPLICATE_SAME_ACCESS);
+        stream_.reset(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
+    }
+    ~Console() { ::CloseHandle(screen_); }
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    std::FILE* Stream() const { return stream_.get(); }
+
+    // The screen's lines above the cursor, as it shows them.
+    std::wstring Shown() const
+    {
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        ::GetConsoleScreenBufferInfo(screen_, &info);
+        std::wstring shown(static_cast<std::size_t>(info.dwSize.X * info.dwCursorPosition.Y), L' ');
+        DWORD read = 0;
+        ::ReadConsoleOutputCharacterW(screen_, shown.data(), static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
+        return shown;
+    }
+
+private:
+    HANDLE screen_ = INVALID_HANDLE_VALUE;
+    StdioFile stream_;
+};
+
 // A console shows UTF-8 bytes in its own code page: messages to it go out as
 // wide text.
 TEST(CliMessages, ConsoleShowsNamesInAnyScript)
 {
-    ::FreeConsole();
-    ASSERT_TRUE(::AllocConsole()) << ::GetLastError();
-    HANDLE screen = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(screen, INVALID_HANDLE_VALUE) << ::GetLastError();
-    HANDLE writer = INVALID_HANDLE_VALUE;
-    ::DuplicateHandle(::GetCurrentProcess(), screen, ::GetCurrentProcess(), &writer, 0, FALSE,
-                      DUPLICATE_SAME_ACCESS);
-    StdioFile console(::_fdopen(::_open_osfhandle(reinterpret_cast<intptr_t>(writer), 0), "w"));
-    ASSERT_TRUE(console);
-    PrintMessage(console.get(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
-    CONSOLE_SCREEN_BUFFER_INFO info{};
-    ASSERT_TRUE(::GetConsoleScreenBufferInfo(screen, &info));
-    std::wstring line(60, L' ');
-    DWORD read = 0;
-    ASSERT_TRUE(::ReadConsoleOutputCharacterW(screen, line.data(), static_cast<DWORD>(line.size()),
-                                              COORD{0, static_cast<SHORT>(info.dwCursorPosition.Y - 1)},
-                                              &read));
-    ::CloseHandle(screen);
-    EXPECT_EQ(line.substr(0, 32), L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC");
+    Console console;
+    ASSERT_TRUE(console.Stream());
+    PrintMessage(console.Stream(), "\xC3\x85lesund \xD0\x96\xD1\x83\xD0\xBA \xE6\x9D\xB1\xE4\xBA\xAC");
+    EXPECT_NE(console.Shown().find(L"tornwick-compare: \u00C5lesund \u0416\u0443\u043A \u6771\u4EAC"),
+              std::wstring::npos);
+}
+
+// The report's rows are the files' bytes in the ANSI code page; a console,
+// which would read them in its OEM code page, shows them as that reads them.
+TEST(CliMessages, ConsoleShowsRowsAsTheAnsiCodePageReadsThem)
+{
+    const std::string listing = ScratchPath("aland.csv");
+    Spill(listing, "Prefix,Country,MIX,160,80\nOH0,\xC5land Islands,*,*,*\n");
+    Console console;
+    ASSERT_TRUE(console.Stream());
+    File err(std::tmpfile());
+    EXPECT_EQ(RunCompareCommand({Fixture("lotw-small.html"), listing}, console.Stream(), err.get()), kExitDisagree);
+    EXPECT_NE(console.Shown().find(L"Couldn't find LoTW match for OH0: \u00C5land Islands in VELLUM"),
+              std::wstring::npos);
 }
 #endif

@@ -3,6 +3,8 @@
 // as it was.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "file_bytes.h"
 #include "report_window.h"
 #include "resources/resource.h"
@@ -37,14 +39,17 @@ void SaveTo(HWND main, const std::string& name, int answer = IDYES)
     EXPECT_TRUE(save.Wait());
 }
 
-// Presses Save into a target that cannot be written, and checks the message.
+// Presses Save into a target that cannot be written, and checks the
+// message: the path, then the system's reason.
 void SaveFails(HWND main, const std::string& path)
 {
     PendingClick save = ClickDlgItem(main, IDC_SAVE);
     ASSERT_TRUE(SaveAs(path));
     auto box = WaitForMessageBox();
     ASSERT_TRUE(box) << "no message for " << path;
-    EXPECT_EQ(box->text, "ERROR:  Could not save the report to " + path + ".");
+    const std::string start = "ERROR:  Could not save the report to " + path + ".\n\n";
+    EXPECT_EQ(box->text.rfind(start, 0), 0u) << box->text;
+    EXPECT_GT(box->text.size(), start.size() + 5) << box->text;
     EXPECT_TRUE(box->stopIcon);
     EXPECT_EQ(box->owner, main);
     DismissMessageBox(*box);
@@ -145,7 +150,19 @@ TEST(Save, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas)
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
         SaveFails(main, locked);
-        ::CloseHandle(holder);
+        // Held only for a moment once the new report is written, as a virus
+        // scanner would hold it: the save waits and succeeds.
+        std::thread release([&] {
+            WaitUntil([&] { return FilesIn(folder).size() > 1; });
+            ::Sleep(300);
+            ::CloseHandle(holder);
+        });
+        SaveTo(main, locked);
+        release.join();
+        std::string saved;
+        ASSERT_TRUE(ReadFileBytes(locked, saved));
+        EXPECT_EQ(saved, kReportBytes);
+        ASSERT_TRUE(WriteFileBytes(locked, lockedBytes));
 
         SaveFails(main, folder + "\\no such folder\\report.txt");
         EXPECT_EQ(ReportWindow::ShownRows(main), AsShown(kReport));

@@ -1,0 +1,109 @@
+// What tornwick-compare asks of Windows.
+#include <windows.h>
+
+#include <atomic>
+#include <optional>
+#include <tuple>
+
+#include <io.h>
+
+#include "file_open.h"
+#include "system.h"
+
+const bool kSlashQuestionAsksForHelp = true;
+
+bool WriteText(std::FILE* stream, std::string_view text, TextKind kind)
+{
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
+    DWORD mode = 0;
+    if (text.empty() || !::GetConsoleMode(handle, &mode))
+        return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    const UINT codePage = kind == TextKind::Message ? CP_UTF8 : CP_ACP;
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0)),
+                      L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    std::fflush(stream);
+    DWORD written = 0;
+    return ::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
+}
+
+// Not _wstat64, which refuses names holding "?", as the "\\?\" form does.
+FileKind KindOf(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(WindowsFileName(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FileKind::Missing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder : FileKind::Regular;
+}
+
+namespace {
+
+// A file itself: its volume and its index there.  (std::filesystem's
+// equivalent() asks _wstat64 first, which refuses the "\\?\" form.)
+using Identity = std::tuple<DWORD, DWORD, DWORD>;
+
+std::optional<Identity> IdentityOf(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info))
+        return std::nullopt;
+    return Identity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// Opened without asking for any access, so that a file another program holds
+// open is still seen.
+std::optional<Identity> IdentityOf(const std::string& path)
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<Identity> identity = IdentityOf(handle);
+    ::CloseHandle(handle);
+    return identity;
+}
+
+}  // namespace
+
+bool SameFile(const std::string& first, const std::string& second)
+{
+    const std::optional<Identity> identity = IdentityOf(first);
+    return identity && identity == IdentityOf(second);
+}
+
+bool StreamReadsFile(std::FILE* stream, const std::string& path)
+{
+    const std::optional<Identity> identity = IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
+    return identity && identity == IdentityOf(path);
+}
+
+namespace {
+
+std::wstring kept;
+std::atomic<const wchar_t*> fileToRemove{nullptr};
+
+// Runs on a thread of its own.  The file is shared for deletion, so it goes
+// once the program ends, which the default handler, next, does.
+BOOL WINAPI OnConsoleEvent(DWORD)
+{
+    if (const wchar_t* path = fileToRemove.load())
+        ::DeleteFileW(path);
+    return FALSE;
+}
+
+}  // namespace
+
+RemovedOnInterrupt::RemovedOnInterrupt(const std::string& path)
+{
+    kept = path.empty() ? std::wstring() : WindowsFileName(path);
+    fileToRemove = kept.empty() ? nullptr : kept.c_str();
+    ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
+
+RemovedOnInterrupt::~RemovedOnInterrupt()
+{
+    fileToRemove = nullptr;
+    ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+}

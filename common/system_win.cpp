@@ -1,0 +1,142 @@
+// What the common layer asks of Windows: opening a file by its name (long
+// and Unicode names included), and making, flushing and moving the
+// replacement of a report file.
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include "file_open.h"
+#include "replacement_file.h"
+#include "text_encoding.h"
+
+namespace {
+
+// Windows' own words for a Win32 error, as UTF-8 without the trailing line end.
+std::string SystemErrorText(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text ? text : L"", length);
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
+                                message.back() == L' ' || message.back() == L'.'))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(code) : Utf8FromWide(message);
+}
+
+// Moves the file from over the file to.  ReplaceFileW, Windows' own way of
+// saving over a file, keeps the old file's attributes and security; a new
+// file, or one ReplaceFileW could not take the place of, is moved into place.
+// The target is tried first for the deletion a replacement needs: held open
+// by another program, Wine's ReplaceFileW would leave a file of its own.
+bool Replace(const std::wstring& from, const std::wstring& to)
+{
+    HANDLE target = ::CreateFileW(to.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool replaceable = target != INVALID_HANDLE_VALUE;
+    if (replaceable)
+        ::CloseHandle(target);
+    return (replaceable &&
+            ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+           ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+}  // namespace
+
+std::wstring WindowsFileName(const std::string& path)
+{
+    std::wstring wide = WideFromUtf8(path);
+    for (wchar_t& c : wide)
+        if (c == L'/')
+            c = L'\\';
+    if (wide.rfind(L"\\\\?\\", 0) == 0)
+        return wide;
+    // The full name's length decides: a short relative name in a deep folder
+    // is long too.  The long form takes only a full name.
+    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(needed, L'\0');
+    const DWORD length = needed > 0 ? ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr) : 0;
+    if (length < MAX_PATH || length >= needed)
+        return wide;
+    full.resize(length);
+    return full.rfind(L"\\\\", 0) == 0 ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
+}
+
+StdioFile OpenFile(const std::string& path, const char* mode)
+{
+    return StdioFile(::_wfopen(WindowsFileName(path).c_str(), WideFromUtf8(mode).c_str()));
+}
+
+const char* const ReplacementFile::kSeparators = "/\\";
+
+bool ReplacementFile::IsDeviceOrPipe() const
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(target_).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const DWORD type = ::GetFileType(handle);
+    ::CloseHandle(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}
+
+bool ReplacementFile::FollowLinks()
+{
+    return true;  // a link is replaced as any file
+}
+
+// Shared for deletion only, so that an interrupt can remove it.
+StdioFile ReplacementFile::CreateExclusive(const std::string& name)
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD failure = ::GetLastError();
+        if (failure != ERROR_FILE_EXISTS && failure != ERROR_ALREADY_EXISTS)
+            Fail(SystemErrorText(failure));
+        return StdioFile();
+    }
+    const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
+    StdioFile stream(descriptor == -1 ? nullptr : ::_fdopen(descriptor, "wb"));
+    if (!stream) {
+        Fail(std::strerror(errno));
+        descriptor == -1 ? ::CloseHandle(handle) : ::_close(descriptor);
+        ::DeleteFileW(WindowsFileName(name).c_str());
+    }
+    return stream;
+}
+
+bool ReplacementFile::Sync()
+{
+    if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())))))
+        return Fail(SystemErrorText(::GetLastError()));
+    return true;
+}
+
+// Another program may hold the target for a moment (a virus scanner, the
+// search indexer, a sync client) or while it shows it (an editor): the
+// replacement is tried again for about two seconds before it fails.
+bool ReplacementFile::MoveOverTarget()
+{
+    const std::wstring from = WindowsFileName(temporary_);
+    const std::wstring to = WindowsFileName(target_);
+    for (int attempt = 1; !Replace(from, to); ++attempt) {
+        const DWORD failure = ::GetLastError();
+        if (attempt == 20 || (failure != ERROR_SHARING_VIOLATION && failure != ERROR_ACCESS_DENIED))
+            return Fail(SystemErrorText(failure));
+        ::Sleep(100);
+    }
+    return true;
+}
+
+void ReplacementFile::RemoveTemporary() const
+{
+    ::DeleteFileW(WindowsFileName(temporary_).c_str());
+}
