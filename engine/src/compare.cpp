@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "award_columns.h"
 #include "file_open.h"
-#include "entity_index.h"
 #include "format.h"
 #include "line_reader.h"
 #include "listing_pass.h"
@@ -69,6 +67,16 @@ const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
     return "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
 }
 
+// The notes on the page, which start the report.
+void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead& read,
+                  const EntityIndex& index)
+{
+    if (read.moreColumns)
+        ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
+    if (!index.Root())
+        ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, read.status));
+}
+
 // A run that stopped at a file: what went wrong ("open", "read") with which
 // file ("HTML", "CSV").
 RunOutcome FileFailure(RunStatus status, const char* what, const char* kind, const std::string& name)
@@ -101,12 +109,8 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
         return FileFailure(RunStatus::HtmlNotRead, "read", "HTML", html.name);
     page.reader.reset();
     page.owned.reset();
-
     ReportLists lists;
-    if (pageRead.moreColumns)
-        ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
-    if (!index.Root())
-        ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, pageRead.status));
+    AddPageNotes(lists, page, pageRead, index);
 
     // Every comparison starts from the compiled names and without a delete
     // column, so no listing is read with what an earlier one set.  The pass

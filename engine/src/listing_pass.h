@@ -8,8 +8,8 @@
 // record's flag is 'X'.  Both yes is a match; exactly one yes is a MISMATCH
 // line.  Entities the index lacks and rows that cannot be compared become
 // notes.  A listing without a single non-blank line is not a listing: it
-// gets the header analysis's "not recognised" error.  After the last row one summary line per award column with any
-// count, in column order.
+// gets the header analysis's "not recognised" error.  After the last row,
+// one summary line per award column with any count, in column order.
 //
 // Rows keep the header's leading-column layout:
 //   no delete column:           prefix, name, cells...

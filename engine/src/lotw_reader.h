@@ -10,10 +10,6 @@
 // 60 m column; those flags stay ' ').  A cell gives credit when its text
 // begins with 'X'.
 //
-// The cells of a row are counted too: a row of more than the layout's 19
-// cells is noted (LotwPageRead::moreColumns), since the credits read may then
-// belong to other columns.
-//
 // A row with too few tokens (a row broken over two lines, a cell without
 // text at the end of a row, a truncated file) means the layout is not the
 // expected one: the whole read is abandoned and the index comes back empty,
@@ -36,11 +32,11 @@ enum class LotwPageStatus {
 // How the read went, for the notes that tell the user.
 struct LotwPageRead {
     LotwPageStatus status = LotwPageStatus::Read;
-    // Some entity row read holds more cells than the 19 of the known layout
-    // (prefix, entity, credit count, 16 credits): LoTW may have added a
-    // column, and the credits read may belong to other columns.  Cells are
-    // counted by the tokens that open them: "td" in any case, alone or
-    // followed by a blank or a tab and attributes.
+    // Some row holds more cells than the 19 of the known layout (prefix,
+    // entity, credit count, 16 credits): LoTW may have added a column, and
+    // the credits read may belong to other columns.  Cells are counted by
+    // the tokens that open them: "td" in any case, alone or followed by a
+    // blank or a tab and attributes.
     bool moreColumns = false;
 };
 
