@@ -19,13 +19,11 @@ struct InputFile {
     bool utf16 = false;                 // begins with a UTF-16 byte-order mark
 };
 
-// Opens an input and reads its first block.  A folder opens on some systems
-// but cannot be read: it counts as not opened.  The files are read as bytes
-// on every system, so that a Ctrl-Z (which the Windows C runtime's text mode
-// takes for the end of the file) drops no rows, and the report is the same
-// under Windows and Linux; both readers take CR LF and LF line ends alike.
-// The first bytes are looked at where the reader holds them, never by
-// rewinding, so a pipe works as an input.
+// Opens an input and reads its first block; a folder, which opens on some
+// systems but cannot be read, counts as not opened.  Files are read as
+// bytes, so that a Ctrl-Z (the end of the file to the Windows C runtime's
+// text mode) drops no rows and the report is the same on every system.  The
+// first bytes are looked at in the reader, not by rewinding: pipes work.
 InputFile OpenForReading(const ComparisonInput& source)
 {
     InputFile input;

@@ -87,7 +87,7 @@ private:
 
 void ListingPass::CompareRow(std::string_view line)
 {
-    Tokenizer fields(line, ListingFieldDelimiters());
+    Tokenizer fields(line, kListingFieldDelimiters);
     RowEntity entity;
     if (!ReadLeadingFields(line, fields, options_, entity)) {
         const std::string_view text = WithoutLineEnd(line);

@@ -2,19 +2,17 @@
 //
 // The page is read as plain text, not parsed as HTML.  It relies on the
 // page's layout: the first entity row is the line holding "ABU AIL", every
-// table row stands on one line, and the table ends at the first line holding
-// "/TABLE", "/table" or "/tbody".  Each row is split at "<", ">", CR and LF;
-// the third token is the row's prefix, the sixth the entity name, and every
-// third token after the ninth a credit cell, in the order MIX, PHO, CW, RTTY,
-// Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2 (the page has no IMG and no
-// 60 m column; those flags stay ' ').  A cell gives credit when its text
-// begins with 'X'.
+// table row stands on one line, split at "<", ">", CR and LF into the
+// prefix, the entity name, the count and the 16 credit cells (MIX, PHO, CW,
+// RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2; the page has no IMG
+// and no 60 m column), and the table ends at the first line holding
+// "/TABLE", "/table" or "/tbody".  A cell gives credit when its text begins
+// with 'X'.
 //
 // A row with too few tokens (a row broken over two lines, a cell without
-// text at the end of a row, a truncated file) means the layout is not the
-// expected one: the whole read is abandoned and the index comes back empty,
-// so that every listing entity then shows as not found rather than being
-// compared against misread credits.
+// text at the end of a row) means the layout is not the expected one: the
+// read is abandoned and the index comes back empty, so that every listing
+// entity shows as not found rather than compared against misread credits.
 #pragma once
 
 #include <cstdio>

@@ -6,11 +6,10 @@
 // out in the order they were added.  Lines are kept whole, whatever their
 // length.
 //
-// A group keeps its lines as plain text, each line followed by a line feed
-// (no report line holds one), in strings of about a megabyte: the report is
-// held once, with no allocation per line, and handed to the sink a string
-// at a time.  (One string for a whole group would be copied each time it
-// grew, and would then take twice its size for a moment.)
+// A group keeps its lines as plain text, each line followed by a line feed,
+// in strings of about a megabyte (one string for a whole group would take
+// twice its size each time it grew): the report is held once, with no
+// allocation per line, and handed to the sink a string at a time.
 #pragma once
 
 #include <array>
