@@ -52,6 +52,11 @@ const char* const kMoreColumnsNote =
     "RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2); LoTW may have changed the page, and "
     "the report may be wrong.";
 
+// Follows it when the page ends before its table does.
+const char* const kCutShortNote =
+    "ERROR: The LoTW Award Credit Matrix in the HTML file ends before its table does; the page "
+    "may have been saved only in part, and the report may be wrong.";
+
 // Says why no LoTW credit could be read: without it every entity would show
 // as not found, with no hint at the cause.
 const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
@@ -71,6 +76,8 @@ void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead&
 {
     if (read.moreColumns)
         ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
+    if (read.cutShort)
+        ReportAdd(lists, ReportGroup::NotesGroup, kCutShortNote);
     if (!index.Root())
         ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, read.status));
 }

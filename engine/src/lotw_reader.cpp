@@ -116,12 +116,15 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
     EntityIndex index;
     std::string_view line;
     bool tableStarted = false;
+    bool tableEnded = false;
     while (reader.Next(line)) {
         if (!tableStarted && line.find("ABU AIL") == std::string_view::npos)
             continue;
         tableStarted = true;
-        if (IsTableEnd(line))
+        if (IsTableEnd(line)) {
+            tableEnded = true;
             break;
+        }
         PageRow row;
         const bool whole = ReadRow(line, row, credit);
         result.moreColumns = result.moreColumns || row.cells > kLayoutCells;
@@ -132,5 +135,6 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
         index.Insert(LotwNameToKey(row.name, row.prefix), row.name, credit);
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
+    result.cutShort = tableStarted && !tableEnded;
     return index;
 }

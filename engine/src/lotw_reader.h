@@ -36,6 +36,9 @@ struct LotwPageRead {
     // the tokens that open them: "td" in any case, alone or followed by a
     // blank or a tab and attributes.
     bool moreColumns = false;
+    // The table's rows were read to the end of the file, which holds no end
+    // mark: the page may have been saved before it had loaded in full.
+    bool cutShort = false;
 };
 
 // Reads the page up to the end of the entity table or of the file.  A read
