@@ -160,7 +160,7 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     if (!written)
         PrintMessage(err, destination.Failure());
     if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
-        for (const std::string& row : report.ErrorRows())
+        for (const std::string& row : outcome.errorRows)
             PrintMessage(err, row);
         return kExitTrouble;
     }

@@ -140,6 +140,7 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     outcome.lotwCreditsRead = index.Root() != nullptr;
     outcome.mismatchLines = lists.LineCount(ReportGroup::MismatchGroup);
     outcome.problemNotes = lists.LineCount(ReportGroup::NotesGroup) - pass.headerNotes;
+    outcome.errorRows = lists.ErrorLines();
 
     resultList.Clear();
     ReportShowAll(lists, resultList);

@@ -3,6 +3,9 @@
 namespace {
 
 constexpr std::size_t kStringBytes = std::size_t{1} << 20;
+constexpr std::string_view kErrorStart = "ERROR:";
+constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::MismatchGroup,
+                                         ReportGroup::SummaryGroup};
 
 }  // namespace
 
@@ -14,6 +17,8 @@ void ReportLists::Add(ReportGroup group, std::string_view text)
     target.text.back().append(text).push_back('\n');
     ++target.lines;
     target.bytes += text.size();
+    if (text.substr(0, kErrorStart.size()) == kErrorStart)
+        target.errorLines.emplace_back(text);
 }
 
 std::vector<std::string> ReportLists::Lines(ReportGroup group) const
@@ -25,6 +30,16 @@ std::vector<std::string> ReportLists::Lines(ReportGroup group) const
             lines.push_back(text.substr(start, end - start));
             start = end + 1;
         }
+    }
+    return lines;
+}
+
+std::vector<std::string> ReportLists::ErrorLines() const
+{
+    std::vector<std::string> lines;
+    for (ReportGroup group : kDisplayOrder) {
+        const std::vector<std::string>& errors = Of(group).errorLines;
+        lines.insert(lines.end(), errors.begin(), errors.end());
     }
     return lines;
 }
@@ -43,8 +58,6 @@ std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportS
 
 void ReportShowAll(const ReportLists& lists, ReportSink& sink)
 {
-    constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::MismatchGroup,
-                                             ReportGroup::SummaryGroup};
     std::size_t rows = 0;
     std::size_t bytes = 0;
     for (ReportGroup group : kDisplayOrder) {

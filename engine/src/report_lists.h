@@ -42,9 +42,13 @@ public:
     // The group's lines one by one (for tests).
     std::vector<std::string> Lines(ReportGroup group) const;
 
+    // The lines that begin "ERROR:", in the order the report shows them.
+    std::vector<std::string> ErrorLines() const;
+
 private:
     struct Group {
         std::vector<std::string> text;
+        std::vector<std::string> errorLines;  // kept as they are added
         std::size_t lines = 0;
         std::size_t bytes = 0;
     };
