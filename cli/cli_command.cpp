@@ -1,5 +1,6 @@
 #include "cli_command.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -18,7 +19,6 @@ const char* const kStandardInputName = "standard input";
 // The report, written as the engine hands it over, through stdio's buffer of
 // 64 KiB and never held whole: to standard output, each row followed by LF,
 // or into the file -o names, followed by CR LF as the window's Save writes.
-// Until the engine tells them, the error rows are picked out on the way.
 class ReportOutput : public ReportSink {
 public:
     ReportOutput(const std::string& path, std::FILE* out)
@@ -33,26 +33,22 @@ public:
     // A comparison empties its sink once, before its first row: rows written
     // cannot be taken back.
     void Clear() override { failed_ = failed_ || written_; }
-    void Append(std::string_view row) override
-    {
-        KeepIfError(row);
-        Write(row) && Write(file_ ? "\r\n" : "\n");
-    }
+    void Append(std::string_view row) override { Write(row) && Write(file_ ? "\r\n" : "\n"); }
     // A run of rows, each ended by LF, goes out in one write; for the file,
     // copied once with CR LF (a run is at most the engine's block of rows).
     void AppendRows(std::string_view rows) override
     {
-        if (rows.empty() || rows.back() != '\n')
-            return ReportSink::AppendRows(rows);  // row by row
+        if (!file_) {
+            Write(rows);
+            return;
+        }
         withCrLf_.clear();
         for (std::size_t start = 0; start < rows.size();) {
-            const std::size_t end = rows.find('\n', start);
-            KeepIfError(rows.substr(start, end - start));
-            if (file_)
-                withCrLf_.append(rows, start, end - start).append("\r\n");
+            const std::size_t end = std::min(rows.find('\n', start), rows.size());
+            withCrLf_.append(rows, start, end - start).append("\r\n");
             start = end + 1;
         }
-        Write(file_ ? withCrLf_ : rows);
+        Write(withCrLf_);
     }
 
     bool Opened() const { return !file_ || file_->Error().empty(); }
@@ -63,8 +59,6 @@ public:
         const std::string reason = file_ ? file_->Error() : reason_;
         return what_ + ": " + (reason.empty() ? "the report was restarted after rows were written" : reason);
     }
-
-    std::vector<std::string> errorRows;  // the rows that begin "ERROR:"
 
 private:
     bool Write(std::string_view bytes)
@@ -79,11 +73,6 @@ private:
             reason_ = std::strerror(errno);
         failed_ = failed_ || !succeeded;
         return succeeded;
-    }
-    void KeepIfError(std::string_view row)
-    {
-        if (row.compare(0, 6, "ERROR:") == 0)
-            errorRows.emplace_back(row);
     }
 
     std::FILE* out_;
@@ -153,7 +142,7 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     if (!written)
         PrintMessage(err, report.Failure());
     if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
-        for (const std::string& row : report.errorRows)
+        for (const std::string& row : outcome.errorRows)
             PrintMessage(err, row);
         return kExitTrouble;
     }

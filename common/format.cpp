@@ -6,29 +6,29 @@ namespace {
 
 constexpr std::size_t kFirstGuess = 127;
 
+// Formats at the end of text, in place: one pass into room enough for most
+// report lines, a second only for a longer text.
+void AppendFormatV(std::string& text, const char* format, std::va_list args)
+{
+    const std::size_t start = text.size();
+    std::va_list again;
+    va_copy(again, args);
+    text.resize(start + kFirstGuess);
+    // vsnprintf writes the terminating zero too; std::string keeps room for it.
+    const int length = std::vsnprintf(text.data() + start, kFirstGuess + 1, format, args);
+    const std::size_t needed = length > 0 ? static_cast<std::size_t>(length) : 0;
+    text.resize(start + needed);
+    if (needed > kFirstGuess)
+        std::vsnprintf(text.data() + start, needed + 1, format, again);
+    va_end(again);
+}
+
 }  // namespace
 
 std::string FormatV(const char* format, std::va_list args)
 {
-    // Most texts are report lines of under 128 bytes: one formatting pass
-    // into room of that size, and a second only for a longer text.
-    std::string text(kFirstGuess, '\0');
-    std::va_list again;
-    va_copy(again, args);
-    // vsnprintf writes the terminating zero too; std::string keeps room for it.
-    const int length = std::vsnprintf(text.data(), text.size() + 1, format, args);
-    if (length <= 0) {
-        va_end(again);
-        return std::string();
-    }
-    const std::size_t needed = static_cast<std::size_t>(length);
-    if (needed > kFirstGuess) {
-        text.resize(needed);
-        std::vsnprintf(text.data(), needed + 1, format, again);
-    } else {
-        text.resize(needed);
-    }
-    va_end(again);
+    std::string text;
+    AppendFormatV(text, format, args);
     return text;
 }
 
@@ -45,6 +45,6 @@ void AppendFormat(std::string& text, const char* format, ...)
 {
     std::va_list args;
     va_start(args, format);
-    text += FormatV(format, args);
+    AppendFormatV(text, format, args);
     va_end(args);
 }

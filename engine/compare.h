@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "compare_options.h"
 #include "report_sink.h"
@@ -53,6 +54,9 @@ struct RunOutcome {
     bool lotwCreditsRead = false;    // false: no LoTW credit could be read (a note says why)
     std::size_t mismatchLines = 0;   // MISMATCH rows written
     std::size_t problemNotes = 0;    // notes other than the column header lines
+    // The report's rows that begin "ERROR:", in report order, for a caller
+    // that repeats them elsewhere (on standard error, say).
+    std::vector<std::string> errorRows;
 };
 
 // Runs one whole comparison.  A read error in either file ends it like a

@@ -17,7 +17,7 @@ void Require(bool condition)
 
 std::size_t FieldCount(std::string_view line)
 {
-    Tokenizer fields(line, ListingFieldDelimiters());
+    Tokenizer fields(line, kListingFieldDelimiters);
     std::string_view field;
     std::size_t count = 0;
     while (fields.Next(field))

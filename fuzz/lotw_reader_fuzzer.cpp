@@ -19,8 +19,8 @@ void Require(bool condition)
 }
 
 // Checks order and the AA-tree levels below node; returns the subtree size.
-std::size_t CheckSubtree(const EntityRecord* node, const std::string_view* low,
-                         const std::string_view* high)
+std::size_t CheckSubtree(const EntityRecord* node, const std::string* low,
+                         const std::string* high)
 {
     if (!node)
         return 0;

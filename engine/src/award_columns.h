@@ -1,5 +1,4 @@
-// award_columns.h - the fixed vocabulary shared by the LoTW page and the
-// VELLUM listing.
+// award_columns.h - the 18 award columns and their names.
 //
 // An award column is an index 0 to 17: 0-4 the modes (MIX, PHO, CW, RTTY,
 // IMG), 5 satellite, 6-17 the bands from 160 m to 2 m.  VELLUM names the
@@ -8,15 +7,6 @@
 // It starts out as the compiled tables, and the listing header analysis may
 // rename the MIX and RTTY columns ("Mix" and "DIG") for the rest of that
 // comparison only.
-//
-// The two translations meet the two files' ways of naming an entity:
-//
-//     LotwNameToKey("ENGLAND", "G")  -> "G"      (LoTW row name -> index key)
-//     ListingPrefixToKey("W")        -> "K"      (VELLUM prefix -> index key)
-//
-// Both search compiled tables sorted in byte order, compare byte-wise and
-// case-sensitively, return a view of the table entry or of their argument,
-// and never allocate.  A translation is applied once, never chained.
 #pragma once
 
 #include <array>
@@ -56,11 +46,3 @@ private:
     std::array<std::string, kAwardColumnCount> frequencies_;
 };
 
-// The key under which the entity index files a LoTW row: the prefix paired
-// with the entity name in the compiled table, or fallbackPrefix (the row's own
-// prefix column) for names not in it.
-std::string_view LotwNameToKey(std::string_view entityName, std::string_view fallbackPrefix);
-
-// The index key for a prefix as VELLUM writes it: the alias table's key, or
-// the prefix itself when it has no alias.
-std::string_view ListingPrefixToKey(std::string_view prefix);

@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "award_columns.h"
 #include "file_open.h"
-#include "entity_index.h"
 #include "format.h"
 #include "line_reader.h"
 #include "listing_pass.h"
@@ -21,13 +19,11 @@ struct InputFile {
     bool utf16 = false;                 // begins with a UTF-16 byte-order mark
 };
 
-// Opens an input and reads its first block.  A folder opens on some systems
-// but cannot be read: it counts as not opened.  The files are read as bytes
-// on every system, so that a Ctrl-Z (which the Windows C runtime's text mode
-// takes for the end of the file) drops no rows, and the report is the same
-// under Windows and Linux; both readers take CR LF and LF line ends alike.
-// The first bytes are looked at where the reader holds them, never by
-// rewinding, so a pipe works as an input.
+// Opens an input and reads its first block; a folder, which opens on some
+// systems but cannot be read, counts as not opened.  Files are read as
+// bytes, so that a Ctrl-Z (the end of the file to the Windows C runtime's
+// text mode) drops no rows and the report is the same on every system.  The
+// first bytes are looked at in the reader, not by rewinding: pipes work.
 InputFile OpenForReading(const ComparisonInput& source)
 {
     InputFile input;
@@ -56,6 +52,11 @@ const char* const kMoreColumnsNote =
     "RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2); LoTW may have changed the page, and "
     "the report may be wrong.";
 
+// Follows it when the page ends before its table does.
+const char* const kCutShortNote =
+    "ERROR: The LoTW Award Credit Matrix in the HTML file ends before its table does; the page "
+    "may have been saved only in part, and the report may be wrong.";
+
 // Says why no LoTW credit could be read: without it every entity would show
 // as not found, with no hint at the cause.
 const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
@@ -67,6 +68,18 @@ const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
         return "ERROR: The LoTW Award Credit Matrix in the HTML file has an incomplete row or a "
                "row broken over two lines; no LoTW credits were read.";
     return "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
+}
+
+// The notes on the page, which start the report.
+void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead& read,
+                  const EntityIndex& index)
+{
+    if (read.moreColumns)
+        ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
+    if (read.cutShort)
+        ReportAdd(lists, ReportGroup::NotesGroup, kCutShortNote);
+    if (!index.Root())
+        ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, read.status));
 }
 
 // A run that stopped at a file: what went wrong ("open", "read") with which
@@ -101,12 +114,8 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
         return FileFailure(RunStatus::HtmlNotRead, "read", "HTML", html.name);
     page.reader.reset();
     page.owned.reset();
-
     ReportLists lists;
-    if (pageRead.moreColumns)
-        ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
-    if (!index.Root())
-        ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, pageRead.status));
+    AddPageNotes(lists, page, pageRead, index);
 
     // Every comparison starts from the compiled names and without a delete
     // column, so no listing is read with what an earlier one set.  The pass
@@ -131,6 +140,7 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     outcome.lotwCreditsRead = index.Root() != nullptr;
     outcome.mismatchLines = lists.LineCount(ReportGroup::MismatchGroup);
     outcome.problemNotes = lists.LineCount(ReportGroup::NotesGroup) - pass.headerNotes;
+    outcome.errorRows = lists.ErrorLines();
 
     resultList.Clear();
     ReportShowAll(lists, resultList);

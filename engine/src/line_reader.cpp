@@ -45,9 +45,6 @@ void LineReader::Refill()
         if (crLineEnds_)
             std::replace(buffer + before, buffer + end_, '\r', '\n');
     }
-    // One search of the whole block spares a search of every piece in a
-    // file without zero bytes, which is nearly every file.
-    mayHoldZero_ = std::memchr(buffer, '\0', end_) != nullptr;
 }
 
 std::string_view LineReader::Head()
@@ -78,7 +75,7 @@ bool LineReader::Next(std::string_view& line)
         const char first = piece[0];
         if (first == '\r' || first == '\n')
             continue;
-        const void* zero = mayHoldZero_ ? std::memchr(piece, '\0', length) : nullptr;
+        const void* zero = std::memchr(piece, '\0', length);
         line = std::string_view(
             piece, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - piece) : length);
         // Ctrl-Z alone on a line is the end-of-file mark of old DOS tools.

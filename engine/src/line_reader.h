@@ -57,7 +57,6 @@ private:
     bool atEnd_ = false;              // the stream has no more bytes
     bool failed_ = false;
     bool crLineEnds_ = false;         // every CR read as a line feed
-    bool mayHoldZero_ = true;         // the buffer holds a zero byte somewhere
 };
 
 // The piece without its trailing line feed and carriage return.

@@ -5,12 +5,6 @@
 
 #include "format.h"
 
-const DelimiterSet& ListingFieldDelimiters()
-{
-    static const DelimiterSet delimiters(",\r\n");
-    return delimiters;
-}
-
 namespace {
 
 constexpr int kLastModeColumn = 4;
@@ -141,7 +135,7 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
 
     ListingColumns columns;
     columns.naming = *naming;
-    Tokenizer fields(header, ListingFieldDelimiters());
+    Tokenizer fields(header, kListingFieldDelimiters);
     std::string_view field;
     const int leadingFields = options.hasDeleteColumn ? 3 : 2;
     for (int skipped = 0; skipped < leadingFields && fields.Next(field); ++skipped) {

@@ -30,7 +30,7 @@
 
 // The listing's fields are separated by commas; the line end separates too.
 // Fields are not quoted, and an empty field does not count.
-const DelimiterSet& ListingFieldDelimiters();
+inline constexpr DelimiterSet kListingFieldDelimiters(",\r\n");
 
 struct ListingColumns {
     ColumnNaming naming = ColumnNaming::Bands;

@@ -1,10 +1,9 @@
 #include "listing_pass.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 
+#include "entity_keys.h"
 #include "format.h"
 #include "line_reader.h"
 #include "listing_header.h"
@@ -42,54 +41,53 @@ bool ReadLeadingFields(std::string_view line, Tokenizer& fields, const CompareOp
     return true;
 }
 
+// The cell's status letter as VELLUM shows it: a middle dot (an empty cell)
+// shows as a blank, also when a listing re-saved as UTF-8 writes it as C2 B7.
+char StatusLetter(std::string_view cell)
+{
+    const auto first = static_cast<unsigned char>(cell.front());
+    const bool utf8Dot = first == kUtf8MiddleDotLead && cell.size() > 1 &&
+                         static_cast<unsigned char>(cell[1]) == kMiddleDot;
+    return first == kMiddleDot || utf8Dot ? ' ' : cell.front();
+}
+
 class ListingPass {
 public:
     ListingPass(ReportLists& lists, const EntityIndex& index, const CompareOptions& options,
                 const AwardColumnNames& names, const ListingColumns& columns)
         : lists_(lists), index_(index), options_(options), names_(names), columns_(columns)
     {
-        for (int column = 0; column < kAwardColumnCount; ++column)
-            numeric_[column] = names.IsNumeric(column);
-        checked_['*'] = true;
-        checked_['S'] = options.submittedAsChecked != 0;
+        // A column is named by its band name under either naming.
+        for (int column = 0; column < kAwardColumnCount; ++column) {
+            const std::string_view band = names.Band(column);
+            mismatchColumn_[column] = names.IsNumeric(column)
+                                          ? Format("MISMATCH - %3.*sM", Length(band), band.data())
+                                          : Format("MISMATCH - %4.*s", Length(band), band.data());
+        }
     }
 
     void CompareRow(std::string_view line);
     void WriteSummary();
 
 private:
-    // Counts a cell; a disagreement goes to AddMismatch.  Whether the
-    // logbook counts a cell as checked depends on its first byte alone,
-    // looked up in a table made once per pass.  A match is counted without
-    // a branch: whether a cell holds a credit is close to random from cell
-    // to cell, but disagreeing is rare.
     void CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
-                     std::string_view cell)
-    {
-        const bool logbookChecked = checked_[static_cast<unsigned char>(cell.front())];
-        const bool lotwCredit = record.credit[column] == 'X';
-        matches_[column] += static_cast<long long>(lotwCredit && logbookChecked);
-        if (lotwCredit != logbookChecked)
-            AddMismatch(entity, record, column, cell);
-    }
-
-    void AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
                      std::string_view cell);
 
     ReportLists& lists_;
-    EntityCursor index_;  // the listing asks for its prefixes mostly in key order
+    const EntityIndex& index_;
     const CompareOptions& options_;
     const AwardColumnNames& names_;
     const ListingColumns& columns_;
-    std::array<bool, kAwardColumnCount> numeric_{};  // names_.IsNumeric, once per pass
-    std::array<bool, 256> checked_{};  // by a cell's first byte: the logbook counts it checked
+    // The start of each column's MISMATCH lines: the header settled the names.
+    std::array<std::string, kAwardColumnCount> mismatchColumn_;
     std::array<long long, kAwardColumnCount> matches_{};
     std::array<long long, kAwardColumnCount> mismatches_{};
+    std::string line_;  // the line being composed, reused
 };
 
 void ListingPass::CompareRow(std::string_view line)
 {
-    Tokenizer fields(line, ListingFieldDelimiters());
+    Tokenizer fields(line, kListingFieldDelimiters);
     RowEntity entity;
     if (!ReadLeadingFields(line, fields, options_, entity)) {
         const std::string_view text = WithoutLineEnd(line);
@@ -122,73 +120,24 @@ void ListingPass::CompareRow(std::string_view line)
     }
 }
 
-// printf's "%*.*s" and "%-*.*s" with the whole text: the text, and blanks
-// before or after it up to width.
-char* PutRight(char* out, std::string_view text, std::size_t width)
-{
-    if (text.size() < width) {
-        std::memset(out, ' ', width - text.size());
-        out += width - text.size();
-    }
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
-
-char* PutLeft(char* out, std::string_view text, std::size_t width)
-{
-    std::memcpy(out, text.data(), text.size());
-    out += text.size();
-    if (text.size() < width) {
-        std::memset(out, ' ', width - text.size());
-        out += width - text.size();
-    }
-    return out;
-}
-
-char* Put(char* out, std::string_view text)
-{
-    std::memcpy(out, text.data(), text.size());
-    return out + text.size();
-}
-
-void ListingPass::AddMismatch(const RowEntity& entity, const EntityRecord& record, int column,
+// The logbook counts a cell as checked when it begins with '*', or with 'S'
+// when submitted counts as checked.  Both yes is a match, exactly one yes a
+// MISMATCH line naming the entity as the listing writes it.
+void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
                               std::string_view cell)
 {
-    // The cell's first byte as VELLUM shows it: a middle dot (an empty cell)
-    // shows as a blank, also when a listing re-saved as UTF-8 writes it as
-    // C2 B7.
-    char status = cell.front();
-    if (static_cast<unsigned char>(status) == kMiddleDot ||
-        (static_cast<unsigned char>(status) == kUtf8MiddleDotLead && cell.size() > 1 &&
-         static_cast<unsigned char>(cell[1]) == kMiddleDot))
-        status = ' ';
-    // The line is that of the printf formats
-    //   "MISMATCH - %3.*sM: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]" (band)
-    //   "MISMATCH - %4.*s: %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]"  (other)
-    // composed by hand in place: a report may hold a MISMATCH line for every
-    // twentieth cell of the listing, and printf would be most of its cost.
-    // The column is named by its band name under either naming.
-    const std::string_view band = names_.Band(column);
-    const bool numeric = numeric_[column];
-    const std::size_t bandWidth = numeric ? 3 : 4;
-    const std::size_t length = 11 + std::max(band.size(), bandWidth) + (numeric ? 1 : 0) + 2 +
-                               std::max(entity.prefix.size(), std::size_t{5}) + 2 +
-                               std::max(entity.name.size(), std::size_t{28}) + 9 + 1 + 13 + 1 + 1;
-    char* out = lists_.AddRoom(ReportGroup::MismatchGroup, length);
-    out = Put(out, "MISMATCH - ");
-    out = PutRight(out, band, bandWidth);
-    if (numeric)
-        *out++ = 'M';
-    out = Put(out, ": ");
-    out = PutRight(out, entity.prefix, 5);
-    out = Put(out, ": ");
-    out = PutLeft(out, entity.name, 28);
-    out = Put(out, "  LoTW: [");
-    *out++ = record.credit[column];
-    out = Put(out, "]   VELLUM: [");
-    *out++ = status;
-    *out = ']';
-    ++mismatches_[column];
+    const bool checked = cell.front() == '*' || (cell.front() == 'S' && options_.submittedAsChecked);
+    const bool credit = record.credit[column] == 'X';
+    if (checked && credit) {
+        ++matches_[column];
+    } else if (checked || credit) {
+        line_ = mismatchColumn_[column];
+        AppendFormat(line_, ": %5.*s: %-28.*s  LoTW: [%c]   VELLUM: [%c]", Length(entity.prefix),
+                     entity.prefix.data(), Length(entity.name), entity.name.data(),
+                     record.credit[column], StatusLetter(cell));
+        ReportAdd(lists_, ReportGroup::MismatchGroup, line_);
+        ++mismatches_[column];
+    }
 }
 
 void ListingPass::WriteSummary()
@@ -200,13 +149,14 @@ void ListingPass::WriteSummary()
         if (matches == 0 && mismatches == 0)
             continue;
         const std::string_view name = names_.Name(columns_.naming, column);
-        const char* format = numeric_[column] ? (bands ? " %3.*sM" : " %3.*sMHz")
-                                                      : (bands ? " %4.*s" : " %6.*s");
-        std::string line = Format(format, Length(name), name.data());
-        AppendFormat(line, ":  %3lld matches", matches);
+        if (names_.IsNumeric(column))
+            line_ = Format(bands ? " %3.*sM" : " %3.*sMHz", Length(name), name.data());
+        else
+            line_ = Format(bands ? " %4.*s" : " %6.*s", Length(name), name.data());
+        AppendFormat(line_, ":  %3lld matches", matches);
         if (mismatches != 0)
-            AppendFormat(line, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
-        ReportAdd(lists_, ReportGroup::SummaryGroup, line);
+            AppendFormat(line_, ", %3lld mismatch%c", mismatches, mismatches > 1 ? 's' : ' ');
+        ReportAdd(lists_, ReportGroup::SummaryGroup, line_);
     }
 }
 

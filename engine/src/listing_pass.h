@@ -1,15 +1,14 @@
 // listing_pass.h - compares a VELLUM listing with the LoTW entity index.
 //
-// Reads the listing to its end: the first non-blank line is the header
-// (listing_header.h), every later non-blank line a row.  For every row whose
-// entity the index holds, and every recognised award column, the logbook
-// counts the contact as checked when the cell begins with '*' (or with 'S'
-// when options.submittedAsChecked is set); LoTW grants credit when the
-// record's flag is 'X'.  Both yes is a match; exactly one yes is a MISMATCH
-// line.  Entities the index lacks and rows that cannot be compared become
-// notes.  A listing without a single non-blank line is not a listing: it
-// gets the header analysis's "not recognised" error.  After the last row one summary line per award column with any
-// count, in column order.
+// The first non-blank line is the header (listing_header.h), every later
+// non-blank line a row.  For every row whose entity the index holds, and
+// every recognised award column, the logbook counts the contact as checked
+// when the cell begins with '*' (or 'S' when options.submittedAsChecked is
+// set); LoTW grants credit when the record's flag is 'X'.  Both yes is a
+// match; exactly one yes a MISMATCH line.  Entities the index lacks and rows
+// that cannot be compared become notes; a listing without a non-blank line
+// gets the header's "not recognised" error.  After the last row, one summary
+// line per award column with any count, in column order.
 //
 // Rows keep the header's leading-column layout:
 //   no delete column:           prefix, name, cells...

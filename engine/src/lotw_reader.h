@@ -2,23 +2,17 @@
 //
 // The page is read as plain text, not parsed as HTML.  It relies on the
 // page's layout: the first entity row is the line holding "ABU AIL", every
-// table row stands on one line, and the table ends at the first line holding
-// "/TABLE", "/table" or "/tbody".  Each row is split at "<", ">", CR and LF;
-// the third token is the row's prefix, the sixth the entity name, and every
-// third token after the ninth a credit cell, in the order MIX, PHO, CW, RTTY,
-// Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2 (the page has no IMG and no
-// 60 m column; those flags stay ' ').  A cell gives credit when its text
-// begins with 'X'.
-//
-// The cells of a row are counted too: a row of more than the layout's 19
-// cells is noted (LotwPageRead::moreColumns), since the credits read may then
-// belong to other columns.
+// table row stands on one line, split at "<", ">", CR and LF into the
+// prefix, the entity name, the count and the 16 credit cells (MIX, PHO, CW,
+// RTTY, Sat, 160, 80, 40, 30, 20, 17, 15, 12, 10, 6, 2; the page has no IMG
+// and no 60 m column), and the table ends at the first line holding
+// "/TABLE", "/table" or "/tbody".  A cell gives credit when its text begins
+// with 'X'.
 //
 // A row with too few tokens (a row broken over two lines, a cell without
-// text at the end of a row, a truncated file) means the layout is not the
-// expected one: the whole read is abandoned and the index comes back empty,
-// so that every listing entity then shows as not found rather than being
-// compared against misread credits.
+// text at the end of a row) means the layout is not the expected one: the
+// read is abandoned and the index comes back empty, so that every listing
+// entity shows as not found rather than compared against misread credits.
 #pragma once
 
 #include <cstdio>
@@ -36,12 +30,15 @@ enum class LotwPageStatus {
 // How the read went, for the notes that tell the user.
 struct LotwPageRead {
     LotwPageStatus status = LotwPageStatus::Read;
-    // Some entity row read holds more cells than the 19 of the known layout
-    // (prefix, entity, credit count, 16 credits): LoTW may have added a
-    // column, and the credits read may belong to other columns.  Cells are
-    // counted by the tokens that open them: "td" in any case, alone or
-    // followed by a blank or a tab and attributes.
+    // Some row holds more cells than the 19 of the known layout (prefix,
+    // entity, credit count, 16 credits): LoTW may have added a column, and
+    // the credits read may belong to other columns.  Cells are counted by
+    // the tokens that open them: "td" in any case, alone or followed by a
+    // blank or a tab and attributes.
     bool moreColumns = false;
+    // The table's rows were read to the end of the file, which holds no end
+    // mark: the page may have been saved before it had loaded in full.
+    bool cutShort = false;
 };
 
 // Reads the page up to the end of the entity table or of the file.  A read

@@ -1,35 +1,46 @@
 #include "report_lists.h"
 
-#include <cstring>
+namespace {
 
-char* ReportLists::AddRoom(ReportGroup group, std::size_t length)
-{
-    Group& target = groups_[Index(group)];
-    char* const room = target.text.Extend(length + 1);
-    room[length] = '\n';
-    ++target.lines;
-    target.bytes += length;
-    return room;
-}
+constexpr std::size_t kStringBytes = std::size_t{1} << 20;
+constexpr std::string_view kErrorStart = "ERROR:";
+constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::MismatchGroup,
+                                         ReportGroup::SummaryGroup};
+
+}  // namespace
 
 void ReportLists::Add(ReportGroup group, std::string_view text)
 {
-    if (!text.empty())
-        std::memcpy(AddRoom(group, text.size()), text.data(), text.size());
-    else
-        AddRoom(group, 0);
+    Group& target = groups_[static_cast<std::size_t>(group)];
+    if (target.text.empty() || target.text.back().size() >= kStringBytes)
+        target.text.emplace_back();
+    target.text.back().append(text).push_back('\n');
+    ++target.lines;
+    target.bytes += text.size();
+    if (text.substr(0, kErrorStart.size()) == kErrorStart)
+        target.errorLines.emplace_back(text);
 }
 
 std::vector<std::string> ReportLists::Lines(ReportGroup group) const
 {
     std::vector<std::string> lines;
-    ForEachBlock(group, [&lines](std::string_view block) {
-        for (std::size_t start = 0; start < block.size();) {
-            const std::size_t end = block.find('\n', start);
-            lines.emplace_back(block.substr(start, end - start));
+    for (const std::string& text : Text(group)) {
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = text.find('\n', start);
+            lines.push_back(text.substr(start, end - start));
             start = end + 1;
         }
-    });
+    }
+    return lines;
+}
+
+std::vector<std::string> ReportLists::ErrorLines() const
+{
+    std::vector<std::string> lines;
+    for (ReportGroup group : kDisplayOrder) {
+        const std::vector<std::string>& errors = Of(group).errorLines;
+        lines.insert(lines.end(), errors.begin(), errors.end());
+    }
     return lines;
 }
 
@@ -40,14 +51,13 @@ void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text)
 
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink)
 {
-    lists.ForEachBlock(group, [&sink](std::string_view block) { sink.AppendRows(block); });
+    for (const std::string& text : lists.Text(group))
+        sink.AppendRows(text);
     return lists.LineCount(group);
 }
 
 void ReportShowAll(const ReportLists& lists, ReportSink& sink)
 {
-    constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::MismatchGroup,
-                                             ReportGroup::SummaryGroup};
     std::size_t rows = 0;
     std::size_t bytes = 0;
     for (ReportGroup group : kDisplayOrder) {

@@ -6,9 +6,10 @@
 // out in the order they were added.  Lines are kept whole, whatever their
 // length.
 //
-// A group keeps its lines as one run of text, each line followed by a line
-// feed (no report line holds one), in a few large blocks: the report is held
-// once, with no allocation per line, and handed to the sink block by block.
+// A group keeps its lines as plain text, each line followed by a line feed,
+// in strings of about a megabyte (one string for a whole group would take
+// twice its size each time it grew): the report is held once, with no
+// allocation per line, and handed to the sink a string at a time.
 #pragma once
 
 #include <array>
@@ -17,7 +18,6 @@
 #include <string_view>
 #include <vector>
 
-#include "block_store.h"
 #include "report_sink.h"
 
 enum class ReportGroup {
@@ -31,37 +31,30 @@ public:
     // Adds a copy of text as the group's last line.
     void Add(ReportGroup group, std::string_view text);
 
-    // Room for a line of exactly length bytes at the end of the group, to be
-    // written by the caller; the line feed after it is in place already.
-    char* AddRoom(ReportGroup group, std::size_t length);
-
-    std::size_t LineCount(ReportGroup group) const { return groups_[Index(group)].lines; }
+    std::size_t LineCount(ReportGroup group) const { return Of(group).lines; }
 
     // The bytes of the group's lines together, without their line feeds.
-    std::size_t TextBytes(ReportGroup group) const { return groups_[Index(group)].bytes; }
+    std::size_t TextBytes(ReportGroup group) const { return Of(group).bytes; }
 
-    // Hands the group's text to visit in one or more blocks, each a run of
-    // whole lines, each line followed by a line feed.
-    template <class Visit>
-    void ForEachBlock(ReportGroup group, Visit visit) const
-    {
-        groups_[Index(group)].text.ForEachBlock(visit);
-    }
+    // The group's text: runs of whole lines, each line followed by a line feed.
+    const std::vector<std::string>& Text(ReportGroup group) const { return Of(group).text; }
 
     // The group's lines one by one (for tests).
     std::vector<std::string> Lines(ReportGroup group) const;
 
-private:
-    static constexpr std::size_t Index(ReportGroup group)
-    {
-        return static_cast<std::size_t>(group);
-    }
+    // The lines that begin "ERROR:", in the order the report shows them.
+    std::vector<std::string> ErrorLines() const;
 
+private:
     struct Group {
-        TextStore text;
+        std::vector<std::string> text;
+        std::vector<std::string> errorLines;  // kept as they are added
         std::size_t lines = 0;
         std::size_t bytes = 0;
     };
+
+    const Group& Of(ReportGroup group) const { return groups_[static_cast<std::size_t>(group)]; }
+
     std::array<Group, 3> groups_;
 };
 

@@ -15,20 +15,19 @@
 #include <array>
 #include <string_view>
 
-// The bytes that separate tokens.  Built once and shared by every line read
-// with it, rather than once per line.
+// The bytes that separate tokens, one flag per byte value.
 class DelimiterSet {
 public:
-    explicit DelimiterSet(std::string_view delimiters)
+    explicit constexpr DelimiterSet(std::string_view delimiters)
     {
         for (char c : delimiters)
             table_[static_cast<unsigned char>(c)] = true;
     }
 
-    bool Contains(char c) const { return table_[static_cast<unsigned char>(c)]; }
+    constexpr bool Contains(char c) const { return table_[static_cast<unsigned char>(c)]; }
 
 private:
-    std::array<bool, 256> table_{};  // one entry per byte value
+    std::array<bool, 256> table_{};
 };
 
 class Tokenizer {
@@ -38,36 +37,19 @@ public:
     {
     }
 
-    // The next token; false when the text holds no more.  Inline: the
-    // readers call it for every field of every row.
+    // The next token; false when the text holds no more.
     bool Next(std::string_view& token)
     {
-        // Scans with locals: stores through the text's char pointer could
-        // alias the members, which would make the compiler reload them at
-        // every byte.
-        const char* const text = text_.data();
-        const std::size_t size = text_.size();
-        const DelimiterSet& delimiters = delimiters_;
-        std::size_t position = position_;
-        // Most listing cells are one byte between single delimiters.
-        if (position + 2 < size && delimiters.Contains(text[position]) &&
-            !delimiters.Contains(text[position + 1]) && delimiters.Contains(text[position + 2])) {
-            position_ = position + 2;
-            token = std::string_view(text + position + 1, 1);
-            return true;
-        }
-        while (position < size && delimiters.Contains(text[position]))
-            ++position;
-        if (position == size) {
-            position_ = position;
-            return false;
-        }
-        const std::size_t start = position;
-        while (position < size && !delimiters.Contains(text[position]))
-            ++position;
-        position_ = position;
-        token = std::string_view(text + start, position - start);
-        return true;
+        const char* p = text_.data() + position_;
+        const char* const end = text_.data() + text_.size();
+        while (p != end && delimiters_.Contains(*p))
+            ++p;
+        const char* const start = p;
+        while (p != end && !delimiters_.Contains(*p))
+            ++p;
+        position_ = static_cast<std::size_t>(p - text_.data());
+        token = std::string_view(start, static_cast<std::size_t>(p - start));
+        return p != start;
     }
 
 private:

@@ -82,37 +82,6 @@ TEST(EntityIndex, AscendingDescendingAndMixedInsertsStayBalanced)
     }
 }
 
-TEST(EntityIndex, RecordsLinkToTheNextKeyAndACursorFindsWhatTheTreeFinds)
-{
-    const int count = 1024;  // a power of two: the scrambled order is a permutation
-    for (int order = 0; order < 3; ++order) {
-        EntityIndex index;
-        for (int i = 0; i < count; ++i) {
-            const int scrambled = static_cast<int>((static_cast<unsigned>(i) * 2654435761u) % count);
-            const int n = order == 0 ? i : order == 1 ? count - 1 - i : scrambled;
-            // Even numbers only, each filed twice: the first record stays.
-            EntityIndexInsert(index, Format("K%05d", 2 * n), "first", Flags('X'));
-            EntityIndexInsert(index, Format("K%05d", 2 * n), "second", Flags(' '));
-        }
-        const EntityRecord* record = EntityIndexFind(index, "K00000");
-        for (int i = 0; i < count; ++i, record = record->next) {
-            ASSERT_NE(record, nullptr);
-            EXPECT_EQ(record->key, Format("K%05d", 2 * i)) << order;
-        }
-        EXPECT_EQ(record, nullptr);
-
-        // In order, out of order, repeated, and keys the index lacks.
-        EntityCursor cursor(index);
-        for (int i : {0, 1, 2, 4, 4, 5, 6, 100, 8, 10, 2046, 2047, 2048, 0}) {
-            const std::string key = Format("K%05d", i);
-            EXPECT_EQ(cursor.Find(key), EntityIndexFind(index, key)) << key;
-            if (const EntityRecord* found = cursor.Find(key)) {
-                EXPECT_EQ(found->name, "first");
-            }
-        }
-    }
-}
-
 TEST(EntityIndex, AMovedIndexTakesMoreRecords)
 {
     EntityIndex first;

@@ -150,4 +150,32 @@ TEST(HostileListing, CtrlZReadsTheSameOnEveryPlatform)
     EXPECT_EQ(CompareBytes(SoundPage(), ListingOf(SoundListingHeader(), rows)).rows, SoundReport());
 }
 
+TEST(HostileListing, TheOutcomeTellsTheReportsErrorRows)
+{
+    // The rows that begin "ERROR:", in report order, whoever wrote them: the
+    // page's notes, the listing's, and a header of unknown columns so named.
+    std::vector<std::string> cutPage = SoundPageLines();
+    cutPage.resize(5);
+    const struct {
+        std::string page;
+        std::string listing;
+        std::size_t errors;
+    } cases[] = {
+        {SoundPage(), SoundListing(), 0},
+        {SoundPage(), Utf16LittleEndian(SoundListing()), 2},
+        {std::string(), SoundListing(), 1},
+        {Joined(cutPage, "\n"), SoundListing(), 1},
+        {SoundPage(), ListingOf("Prefix,Country,ERROR:,9,8", SoundListingRows()), 1},
+    };
+    for (const auto& pair : cases) {
+        const Comparison result = CompareBytes(pair.page, pair.listing);
+        Rows errors;
+        for (const std::string& row : result.rows)
+            if (row.rfind("ERROR:", 0) == 0)
+                errors.push_back(row);
+        EXPECT_EQ(errors.size(), pair.errors);
+        EXPECT_EQ(result.outcome.errorRows, errors);
+    }
+}
+
 }  // namespace

@@ -129,12 +129,17 @@ TEST(HostilePage, BrokenRowsDiscardTheWholeMatrixAndSaySo)
                   NoMatrixReport(kBrokenRowNote));
 }
 
-TEST(HostilePage, TruncatedBetweenRowsKeepsTheRowsRead)
+TEST(HostilePage, TruncatedBetweenRowsKeepsTheRowsReadAndSaysThePageIsCut)
 {
     std::vector<std::string> lines = SoundPageLines();
     lines.resize(5);  // the page ends after ENGLAND's row, without "</table>"
     const Comparison result = CompareBytes(Joined(lines, "\n"), SoundListing());
+    const std::string cutNote =
+        "ERROR: The LoTW Award Credit Matrix in the HTML file ends before its table does; the page "
+        "may have been saved only in part, and the report may be wrong.";
+    EXPECT_EQ(result.outcome.problemNotes, 3u);
     EXPECT_EQ(result.rows, (Rows{
+                               cutNote,
                                "VELLUM Award Modes: [MIX] [CW] ",
                                "VELLUM Award Bands: [160] [80] ",
                                "",
@@ -148,6 +153,13 @@ TEST(HostilePage, TruncatedBetweenRowsKeepsTheRowsRead)
                                "  80M:    0 matches,   1 mismatch ",
                                "",
                            }));
+
+    // After the note on more columns, when there is one.
+    lines[4] = PageRow({"G", "ENGLAND", "X X   X          "});  // 17 credit cells
+    const Rows rows = CompareBytes(Joined(lines, "\n"), SoundListing()).rows;
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[0].rfind("ERROR: The LoTW Award Credit Matrix rows have more columns", 0), 0u);
+    EXPECT_EQ(rows[1], cutNote);
 }
 
 TEST(HostilePage, WholeTableOnOneMegabyteLine)

@@ -1,3 +1,0 @@
-#include "tokenizer.h"
-
-// Tokenizer::Next is defined in the header, to be inlined where rows are read.
