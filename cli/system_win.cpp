@@ -7,8 +7,8 @@
 
 #include <io.h>
 
-#include "file_open.h"
 #include "system.h"
+#include "text_encoding.h"
 
 const bool kSlashQuestionAsksForHelp = true;
 
