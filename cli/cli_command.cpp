@@ -17,9 +17,8 @@ namespace {
 
 const char* const kStandardInputName = "standard input";
 
-// The report, written as the engine hands it over, through stdio's buffer of
-// 64 KiB and never held whole: to standard output, each row followed by LF,
-// or into the file -o names, followed by CR LF as the window's Save writes.
+// Where the report goes (cli_command.h says how), through stdio's buffer of
+// 64 KiB: it is never held whole.
 class ReportOutput : public ReportSink {
 public:
     ReportOutput(const std::string& path, std::FILE* out)

@@ -46,11 +46,11 @@ public:
 
 private:
     // Each system's own, in system_posix.cpp and system_win.cpp:
-    static const char* const kSeparators;       // of the folders in a name
-    bool ResolveTarget();                       // sets direct_, and target_ past links
+    static const char* const kSeparators;         // of the folders in a name
+    bool ResolveTarget();                         // sets direct_, and target_ past links
     StdioFile CreateExclusive(std::string name);  // sets temporary_; null when taken
-    bool Sync();                                // before the close
-    bool MoveOverTarget();                      // after the close
+    bool Sync();                                  // before the close
+    bool MoveOverTarget();                        // after the close
     void RemoveTemporary() const;
 
     std::string TemporaryNameFor() const;
