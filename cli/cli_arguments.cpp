@@ -2,8 +2,6 @@
 
 #include "system.h"
 
-const char* const kStandardInput = "-";
-
 namespace {
 
 struct Option {
@@ -53,19 +51,18 @@ bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, 
         return false;
     };
     std::vector<std::string> paths;
-    bool optionsEnded = false;
-    for (std::size_t next = 0; next < args.size();) {
-        const std::string& arg = args[next++];
-        if (!optionsEnded && kSlashQuestionAsksForHelp && arg == "/?") {
+    for (auto next = args.begin(); next != args.end();) {
+        const std::string& arg = *next++;
+        if (kSlashQuestionAsksForHelp && arg == "/?") {
             parsed.action = CliArguments::Action::Help;
             return true;
         }
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            paths.push_back(arg);
-            continue;
+        if (arg == "--") {  // the rest are file names
+            paths.insert(paths.end(), next, args.end());
+            break;
         }
-        if (arg == "--") {
-            optionsEnded = true;
+        if (arg.size() < 2 || arg[0] != '-') {
+            paths.push_back(arg);
             continue;
         }
         const Option* option = Find(arg, error);
@@ -78,10 +75,10 @@ bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, 
             return fail("option '--" + option->name + "' doesn't allow an argument");
         std::string value = equals != std::string::npos ? arg.substr(equals + 1) : isLong ? "" : arg.substr(2);
         if (option->takesValue && equals == std::string::npos && value.empty()) {
-            if (next == args.size())
+            if (next == args.end())
                 return fail(isLong ? "option '--" + option->name + "' requires an argument"
                                    : std::string("option requires an argument -- '") + arg[1] + "'");
-            value = args[next++];
+            value = *next++;
         }
         if (option->name == "help" || option->name == "version") {  // either ends the parsing
             parsed.action = option->name == "help" ? CliArguments::Action::Help : CliArguments::Action::Version;
@@ -101,25 +98,4 @@ bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, 
     parsed.htmlPath = paths[0];
     parsed.csvPath = paths[1];
     return true;
-}
-
-const char* UsageText()
-{
-    return "Usage: tornwick-compare [OPTION]... LOTW_HTML VELLUM_CSV\n"
-           "Compares a saved LoTW Award Credit Matrix page with a VELLUM DXCC listing\n"
-           "and prints every disagreement, then the matches and mismatches per column.\n"
-           "Either file may be '-', standard input.\n"
-           "\n"
-           "      --submitted-as-checked  count VELLUM \"S\" (submitted) cells as checked\n"
-           "  -o, --output=FILE           write the report to FILE (CR LF line ends); FILE\n"
-           "                              is replaced only once the whole report is on disk\n"
-           "  -h, --help                  print this help and exit\n"
-           "      --version               print the version and exit\n"
-           "\n"
-           "Long options may be shortened to any unambiguous prefix.\n"
-           "\n"
-           "Exit status: 0 when logbook and LoTW agree, 1 when the report lists\n"
-           "disagreements or problems, 2 when the comparison could not be run or its\n"
-           "report not written, the listing's header was not understood or no LoTW\n"
-           "credit could be read (errors go to standard error as well).\n";
 }

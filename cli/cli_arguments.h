@@ -16,23 +16,20 @@
 #include <string>
 #include <vector>
 
+// The file name that stands for standard input.
+inline constexpr char kStandardInput[] = "-";
+
 struct CliArguments {
     enum class Action { Compare, Help, Version };
 
     Action action = Action::Compare;
     bool submittedAsChecked = false;
-    std::string htmlPath;    // UTF-8; kStandardInput for standard input
-    std::string csvPath;     // UTF-8; kStandardInput for standard input
+    std::string htmlPath;    // UTF-8, or kStandardInput
+    std::string csvPath;     // UTF-8, or kStandardInput
     std::string outputPath;  // empty: the report goes to standard output
 };
-
-// The file name that stands for standard input.
-extern const char* const kStandardInput;
 
 // Parses the arguments after the program name.  Stops at the first --help or
 // --version.  On failure returns false and sets error to a one-line
 // description in getopt's words ("unrecognized option '--frob'").
 bool ParseArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error);
-
-// The text --help prints.
-const char* UsageText();

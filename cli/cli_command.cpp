@@ -8,6 +8,7 @@
 #include "cli_arguments.h"
 #include "compare.h"
 #include "file_open.h"
+#include "format.h"
 #include "replacement_file.h"
 #include "system.h"
 #include "version.h"
@@ -16,9 +17,8 @@ namespace {
 
 const char* const kStandardInputName = "standard input";
 
-// The report, written as the engine hands it over, through stdio's buffer of
-// 64 KiB and never held whole: to standard output, each row followed by LF,
-// or into the file -o names, followed by CR LF as the window's Save writes.
+// Where the report goes (cli_command.h says how), through stdio's buffer of
+// 64 KiB: it is never held whole.
 class ReportOutput : public ReportSink {
 public:
     ReportOutput(const std::string& path, std::FILE* out)
@@ -33,13 +33,16 @@ public:
     // A comparison empties its sink once, before its first row: rows written
     // cannot be taken back.
     void Clear() override { failed_ = failed_ || written_; }
-    void Append(std::string_view row) override { Write(row) && Write(file_ ? "\r\n" : "\n"); }
-    // A run of rows, each ended by LF, goes out in one write; for the file,
-    // copied once with CR LF (a run is at most the engine's block of rows).
+    void Append(std::string_view row) override { AppendRows(std::string(row) + '\n'); }
+    // A run of rows, each ended by LF, goes out in one write; into the file
+    // with CR LF, copied once (a run is at most the engine's block of rows).
     void AppendRows(std::string_view rows) override
     {
+        written_ = true;
+        if (failed_)
+            return;  // rows after a failure are dropped
         if (!file_) {
-            Write(rows);
+            Check(WriteText(out_, rows, TextKind::Rows));
             return;
         }
         withCrLf_.clear();
@@ -48,7 +51,7 @@ public:
             withCrLf_.append(rows, start, end - start).append("\r\n");
             start = end + 1;
         }
-        Write(withCrLf_);
+        Check(file_->Write(withCrLf_));
     }
 
     bool Opened() const { return !file_ || file_->Error().empty(); }
@@ -61,11 +64,6 @@ public:
     }
 
 private:
-    bool Write(std::string_view bytes)
-    {
-        written_ = true;
-        return !failed_ && Check(file_ ? file_->Write(bytes) : WriteText(out_, bytes, TextKind::Rows));
-    }
     // Notes a failure; errno says why standard output failed.
     bool Check(bool succeeded)
     {
@@ -80,7 +78,7 @@ private:
     RemovedOnInterrupt cleanup_;
     std::string what_;
     bool written_ = false;
-    bool failed_ = false;  // rows after a failure are dropped
+    bool failed_ = false;
     std::string reason_;
     std::string withCrLf_;
 };
@@ -102,10 +100,11 @@ std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 // What messages call the input the report file would replace, or "".
 std::string InputUnderOutput(const CliArguments& arguments, std::FILE* in)
 {
+    const std::optional<FileIdentity> output = IdentityOf(arguments.outputPath);
     for (const std::string* input : {&arguments.htmlPath, &arguments.csvPath}) {
-        if (*input == kStandardInput ? StreamReadsFile(in, arguments.outputPath)
-                                     : SameFile(arguments.outputPath, *input))
-            return *input == kStandardInput ? kStandardInputName : *input;
+        const bool standardInput = *input == kStandardInput;
+        if (output && output == (standardInput ? IdentityOf(in) : IdentityOf(*input)))
+            return standardInput ? kStandardInputName : *input;
     }
     return "";
 }
@@ -149,6 +148,25 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     return outcome.mismatchLines > 0 || outcome.problemNotes > 0 ? kExitDisagree : kExitAgree;
 }
 
+// What --help prints.
+const char* const kUsage = "Usage: tornwick-compare [OPTION]... LOTW_HTML VELLUM_CSV\n"
+                             "Compares a saved LoTW Award Credit Matrix page with a VELLUM DXCC listing\n"
+                             "and prints every disagreement, then the matches and mismatches per column.\n"
+                             "Either file may be '-', standard input.\n"
+                             "\n"
+                             "      --submitted-as-checked  count VELLUM \"S\" (submitted) cells as checked\n"
+                             "  -o, --output=FILE           write the report to FILE (CR LF line ends); FILE\n"
+                             "                              is replaced only once the whole report is on disk\n"
+                             "  -h, --help                  print this help and exit\n"
+                             "      --version               print the version and exit\n"
+                             "\n"
+                             "Long options may be shortened to any unambiguous prefix.\n"
+                             "\n"
+                             "Exit status: 0 when logbook and LoTW agree, 1 when the report lists\n"
+                             "disagreements or problems, 2 when the comparison could not be run or its\n"
+                             "report not written, the listing's header was not understood or no LoTW\n"
+                             "credit could be read (errors go to standard error as well).\n";
+
 }  // namespace
 
 void PrintMessage(std::FILE* stream, const std::string& text)
@@ -159,7 +177,7 @@ void PrintMessage(std::FILE* stream, const std::string& text)
         if (c == '\n' || c == '\r' || c == '\t')
             line += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
         else if (byte < 0x20 || byte == 0x7F)
-            line += {'\\', 'x', "0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15]};
+            line += Format("\\x%02X", byte);
         else
             line += c;
     }
@@ -177,7 +195,6 @@ int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std:
     }
     if (arguments.action == CliArguments::Action::Compare)
         return Compare(arguments, in, out, err);
-    std::fputs(arguments.action == CliArguments::Action::Help ? UsageText() : "tornwick " TORNWICK_VERSION_TEXT "\n",
-               out);
+    std::fputs(arguments.action == CliArguments::Action::Help ? kUsage : "tornwick " TORNWICK_VERSION_TEXT "\n", out);
     return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
 }

@@ -1,18 +1,15 @@
 // cli_command.h - tornwick-compare's work, apart from main() so that tests
 // can run it.
 //
-// Runs one comparison and writes the rows the window's result list would
-// show, in order, as the engine hands them over: to `out` each followed by
-// LF, or, with -o, to the named file each followed by CR LF (as the window's
-// Save writes them).  The file is replaced whole or not at all
-// (replacement_file.h), and never when it is one of the two inputs.
-//
-// Every message goes to `err`, one line each, beginning with the program's
-// name, in the manner of diff and grep:
+// Writes the report's rows as the engine hands them over: to `out`, each
+// followed by LF, or, with -o, into the named file, each followed by CR LF as
+// the window's Save writes them; the file is replaced whole or not at all
+// (replacement_file.h), and never when it is one of the inputs.  A file named
+// "-" is read from `in`.  Messages go to `err`, one line each, in the manner
+// of diff and grep:
 //     tornwick-compare: samples: Is a directory
 //     tornwick-compare: ERROR: Didn't recognize VELLUM .CSV file.
-// When the status is 2 the report's own "ERROR:" rows are repeated there.
-// A file named "-" is read from `in`, standard input unless given.
+// With status 2 the report's own "ERROR:" rows are repeated there.
 #pragma once
 
 #include <cstdio>

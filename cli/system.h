@@ -1,10 +1,13 @@
 // system.h - what tornwick-compare asks of the system, in a file of its own
-// per system (system_posix.cpp, system_win.cpp).
+// per system (system_posix.cpp, system_win.cpp).  Names are UTF-8.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Whether "/?" asks for the help, as it does on Windows.
 extern const bool kSlashQuestionAsksForHelp;
@@ -17,23 +20,24 @@ extern const bool kSlashQuestionAsksForHelp;
 enum class TextKind { Message, Rows };
 bool WriteText(std::FILE* stream, std::string_view text, TextKind kind);
 
+// What the name leads to, asked without opening it (a pipe's name could
+// block).
 enum class FileKind { Missing, Folder, Regular, Other };
-
-// What the name (UTF-8) leads to, asked without opening it (a pipe's name
-// could block).
 FileKind KindOf(const std::string& path);
 
-// True when both names (UTF-8) lead to one existing file, by any spelling:
-// "r.csv", "./r.csv", "../x/r.csv", a hard link, "\\?\C:\x\r.csv".
-bool SameFile(const std::string& first, const std::string& second);
-
-// True when the stream reads a file (not a pipe or a device) that the name
-// leads to: standard input redirected from it.
-bool StreamReadsFile(std::FILE* stream, const std::string& path);
+// A file itself, whatever name leads to it ("r.csv", "./r.csv", a hard link,
+// "\\?\C:\x\r.csv").  None for a name that leads nowhere, and for a stream
+// that reads no file on the disk (a pipe, a terminal).  Not asked of
+// std::filesystem::equivalent: libstdc++'s says no for a FIFO or device named
+// twice (and -o onto a FIFO read as an input would wait for ever), and
+// mingw's asks _wstat64, which refuses the "\\?\" form.
+using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+std::optional<FileIdentity> IdentityOf(std::FILE* stream);
 
 // While it lives, an interrupt (Ctrl+C, SIGTERM, SIGHUP, a closed console)
-// removes the file (UTF-8) and then ends the program as it would have anyway:
-// an interrupted -o leaves no temporary file.  Only a kill that cannot be
+// removes the file and then ends the program as it would have anyway: an
+// interrupted -o leaves no temporary file.  Only a kill that cannot be
 // caught (SIGKILL, the Task Manager) may leave one.
 class RemovedOnInterrupt {
 public:

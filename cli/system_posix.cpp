@@ -1,7 +1,7 @@
 // What tornwick-compare asks of a POSIX system.
 #include <atomic>
+#include <csignal>
 
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,23 +22,21 @@ FileKind KindOf(const std::string& path)
     return S_ISDIR(status.st_mode) ? FileKind::Folder : S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
-// One device and inode: one file.  (std::filesystem::equivalent says no for
-// a FIFO or device named twice, and -o onto a FIFO read as an input would
-// wait for ever.)
-bool SameFile(const std::string& first, const std::string& second)
+// One device and inode: one file.
+std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
-    struct stat a {};
-    struct stat b {};
-    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
 }
 
-bool StreamReadsFile(std::FILE* stream, const std::string& path)
+std::optional<FileIdentity> IdentityOf(std::FILE* stream)
 {
-    struct stat a {};
-    struct stat b {};
-    return ::fstat(::fileno(stream), &a) == 0 && S_ISREG(a.st_mode) && ::stat(path.c_str(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    struct stat status {};
+    if (::fstat(::fileno(stream), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
 }
 
 namespace {
@@ -50,9 +48,10 @@ void OnInterrupt(int signal)
 {
     if (const char* path = fileToRemove.load())
         ::unlink(path);
-    // Reset to the default on entry: the signal, raised again, ends the
-    // program once this handler returns.
-    ::raise(signal);
+    // Blocked while this handler runs, the signal raised again ends the
+    // program, as it would have, once the handler returns.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
 }  // namespace
@@ -61,16 +60,9 @@ RemovedOnInterrupt::RemovedOnInterrupt(const std::string& path)
 {
     kept = path;
     fileToRemove = kept.empty() ? nullptr : kept.c_str();
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        // A signal ignored from the start (nohup) stays ignored.
-        struct sigaction old {};
-        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler != SIG_IGN)
-            ::sigaction(signal, &action, nullptr);
-    }
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        if (std::signal(signal, OnInterrupt) == SIG_IGN)
+            std::signal(signal, SIG_IGN);  // ignored from the start (nohup): it stays ignored
 }
 
 RemovedOnInterrupt::~RemovedOnInterrupt()

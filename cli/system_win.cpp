@@ -2,13 +2,11 @@
 #include <windows.h>
 
 #include <atomic>
-#include <optional>
-#include <tuple>
 
 #include <io.h>
 
-#include "file_open.h"
 #include "system.h"
+#include "text_encoding.h"
 
 const bool kSlashQuestionAsksForHelp = true;
 
@@ -39,44 +37,34 @@ FileKind KindOf(const std::string& path)
 
 namespace {
 
-// A file itself: its volume and its index there.  (std::filesystem's
-// equivalent() asks _wstat64 first, which refuses the "\\?\" form.)
-using Identity = std::tuple<DWORD, DWORD, DWORD>;
-
-std::optional<Identity> IdentityOf(HANDLE handle)
+// A file on the disk: its volume and its index there.
+std::optional<FileIdentity> IdentityOf(HANDLE handle)
 {
     BY_HANDLE_FILE_INFORMATION info{};
     if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info))
         return std::nullopt;
-    return Identity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
 }
+
+}  // namespace
 
 // Opened without asking for any access, so that a file another program holds
 // open is still seen.
-std::optional<Identity> IdentityOf(const std::string& path)
+std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    const std::optional<Identity> identity = IdentityOf(handle);
+    const std::optional<FileIdentity> identity = IdentityOf(handle);
     ::CloseHandle(handle);
     return identity;
 }
 
-}  // namespace
-
-bool SameFile(const std::string& first, const std::string& second)
+std::optional<FileIdentity> IdentityOf(std::FILE* stream)
 {
-    const std::optional<Identity> identity = IdentityOf(first);
-    return identity && identity == IdentityOf(second);
-}
-
-bool StreamReadsFile(std::FILE* stream, const std::string& path)
-{
-    const std::optional<Identity> identity = IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
-    return identity && identity == IdentityOf(path);
+    return IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
 }
 
 namespace {

@@ -13,9 +13,3 @@
 #include "stdio_file.h"
 
 StdioFile OpenFile(const std::string& path, const char* mode);
-
-#ifdef _WIN32
-// The name as Windows' wide functions take it: UTF-16, backslashes, and the
-// "\\?\" form for a name whose full form is MAX_PATH characters or more.
-std::wstring WindowsFileName(const std::string& path);
-#endif

@@ -7,34 +7,24 @@
 
 #include "file_open.h"
 
-namespace {
-
-// A buffer of this size makes a write to the disk a large one.
-constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
-
-}  // namespace
-
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
-    direct_ = IsDeviceOrPipe();
+    if (!ResolveTarget())
+        return;
     if (direct_) {
         file_ = OpenFile(target_, "wb");
         if (!file_)
             Fail(std::strerror(errno));
-    } else if (FollowLinks()) {
+    } else {
         // Creating the file exclusively makes the name ours alone: a writer
         // that meets a name in use picks another.
-        for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt) {
-            std::string name = TemporaryNameFor();
-            file_ = CreateExclusive(name);
-            if (file_)
-                temporary_ = std::move(name);  // the destructor removes it, whatever fails
-        }
+        for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt)
+            file_ = CreateExclusive(TemporaryNameFor());
         if (!file_)
             Fail("no free temporary file name");
     }
     if (file_)
-        std::setvbuf(file_.get(), nullptr, _IOFBF, kBufferSize);
+        std::setvbuf(file_.get(), nullptr, _IOFBF, std::size_t{64} * 1024);  // writes to the disk in large blocks
 }
 
 ReplacementFile::~ReplacementFile()
@@ -71,9 +61,7 @@ bool ReplacementFile::Write(std::string_view bytes)
 {
     if (!file_ || !error_.empty())
         return false;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
-        return Fail(std::strerror(errno));
-    return true;
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size() || Fail(std::strerror(errno));
 }
 
 bool ReplacementFile::Commit()
@@ -86,9 +74,7 @@ bool ReplacementFile::Commit()
         return false;
     if (std::fclose(file_.release()) != 0)
         return Fail(std::strerror(errno));
-    if (direct_)
-        return true;
-    if (!MoveOverTarget())
+    if (!direct_ && !MoveOverTarget())
         return false;
     temporary_.clear();
     return true;

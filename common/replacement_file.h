@@ -10,13 +10,12 @@
 //     bool ok = file.Write(row) && file.Write("\r\n") ... && file.Commit();
 //     if (!ok) tell(path, file.Error());     // "No space left on device"
 //
-// A device or a pipe as the target (/dev/null, /dev/stdout, NUL) is written
-// to directly: there is no file to keep, and it must not be renamed over.
-// Long names (over 260 characters) work on Windows as well.  The new file
-// keeps the replaced one's permissions (on Windows its attributes and
-// security); a target another program holds is tried again for about two
-// seconds.  On POSIX a target that is a symbolic link stays one: the file it
-// leads to is replaced, or created when there is none yet.
+// The new file keeps the replaced one's permissions (on Windows its
+// attributes and security); a target another program holds is tried again
+// for about two seconds.  On POSIX a symbolic link stays a link: the file it
+// leads to is replaced, or created when there is none yet.  A device or a
+// pipe (/dev/null, NUL) is written to directly: there is no file to keep, nor
+// to rename over.  Long names work on Windows as well.
 #pragma once
 
 #include <string>
@@ -47,12 +46,11 @@ public:
 
 private:
     // Each system's own, in system_posix.cpp and system_win.cpp:
-    static const char* const kSeparators;  // of the folders in a name
-    bool IsDeviceOrPipe() const;
-    bool FollowLinks();                                  // sets target_
-    StdioFile CreateExclusive(const std::string& name);  // null: taken
-    bool Sync();                                         // before the close
-    bool MoveOverTarget();                               // after the close
+    static const char* const kSeparators;         // of the folders in a name
+    bool ResolveTarget();                         // sets direct_, and target_ past links
+    StdioFile CreateExclusive(std::string name);  // sets temporary_; null when taken
+    bool Sync();                                  // before the close
+    bool MoveOverTarget();                        // after the close
     void RemoveTemporary() const;
 
     std::string TemporaryNameFor() const;

@@ -18,21 +18,18 @@ StdioFile OpenFile(const std::string& path, const char* mode)
 
 const char* const ReplacementFile::kSeparators = "/";
 
-bool ReplacementFile::IsDeviceOrPipe() const
+// A device or pipe is opened by its name as it stands: the links of
+// /dev/stdout may lead to no name at all.  Any other link is followed to the
+// file it leads to, there or not yet (as a shell's ">" does); a loop fails
+// after as many links as Linux follows.
+bool ReplacementFile::ResolveTarget()
 {
     struct stat status {};
-    return ::stat(target_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
-}
-
-// A symbolic link stays a link: the report replaces the file it leads to, or
-// creates it, as a shell's ">" does, when the link leads nowhere yet.  A loop
-// fails after as many links as Linux follows.
-bool ReplacementFile::FollowLinks()
-{
+    direct_ = ::stat(target_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
     namespace fs = std::filesystem;
     fs::path path = target_;
     std::error_code error;
-    for (int links = 0; fs::is_symlink(fs::symlink_status(path, error)); ++links) {
+    for (int links = 0; !direct_ && fs::is_symlink(fs::symlink_status(path, error)); ++links) {
         if (links == 40)
             return Fail(std::strerror(ELOOP));
         path = path.parent_path() / fs::read_symlink(path, error);
@@ -44,34 +41,30 @@ bool ReplacementFile::FollowLinks()
 // The new file has the replaced one's permissions from the start, so that a
 // private report is never readable by others; a new report is an ordinary
 // file, to which the umask applies.
-StdioFile ReplacementFile::CreateExclusive(const std::string& name)
+StdioFile ReplacementFile::CreateExclusive(std::string name)
 {
-    struct stat status {};
-    const mode_t mode = ::stat(target_.c_str(), &status) == 0 ? status.st_mode & 0777 : 0666;
+    struct stat target {};
+    const bool replacing = ::stat(target_.c_str(), &target) == 0;
+    const mode_t mode = replacing ? target.st_mode & 0777 : 0666;
     const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (descriptor == -1) {
         if (errno != EEXIST)
             Fail(std::strerror(errno));
         return StdioFile();
     }
-    StdioFile stream(::fdopen(descriptor, "wb"));
+    temporary_ = std::move(name);
+    // fchmod gives back what the umask took of the replaced file's permissions.
+    StdioFile stream(replacing && ::fchmod(descriptor, mode) != 0 ? nullptr : ::fdopen(descriptor, "wb"));
     if (!stream) {
         Fail(std::strerror(errno));
         ::close(descriptor);
-        ::unlink(name.c_str());
     }
     return stream;
 }
 
-// The umask may have taken some of the replaced file's permissions away.
 bool ReplacementFile::Sync()
 {
-    struct stat status {};
-    const int descriptor = ::fileno(file_.get());
-    if ((::stat(target_.c_str(), &status) == 0 && ::fchmod(descriptor, status.st_mode & 0777) != 0) ||
-        ::fsync(descriptor) != 0)
-        return Fail(std::strerror(errno));
-    return true;
+    return ::fsync(::fileno(file_.get())) == 0 || Fail(std::strerror(errno));
 }
 
 // A rename is durable once the folder that holds the name is on the disk.
@@ -81,9 +74,8 @@ bool ReplacementFile::MoveOverTarget()
 {
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
         return Fail(std::strerror(errno));
-    const std::string::size_type slash = target_.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target_.substr(0, slash);
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folder = std::filesystem::path(target_).parent_path();
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor != -1) {
         ::fsync(descriptor);
         ::close(descriptor);

@@ -1,8 +1,9 @@
-// What the common layer asks of Windows: opening a file by its name (long
-// and Unicode names included), and making, flushing and moving the
-// replacement of a report file.
+// What the common layer asks of Windows: text between UTF-8 and UTF-16,
+// opening a file by its name (long and Unicode names included), and making,
+// flushing and moving the replacement of a report file.
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -15,7 +16,8 @@
 
 namespace {
 
-// Windows' own words for a Win32 error, as UTF-8 without the trailing line end.
+// Windows' own words for a Win32 error, as UTF-8, without the full stop and
+// line end they end with.
 std::string SystemErrorText(DWORD code)
 {
     wchar_t* text = nullptr;
@@ -24,9 +26,7 @@ std::string SystemErrorText(DWORD code)
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message(text ? text : L"", length);
     ::LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L' ' || message.back() == L'.'))
-        message.pop_back();
+    message.erase(message.find_last_not_of(L"\r\n .") + 1);  // npos + 1 is 0
     return message.empty() ? "error " + std::to_string(code) : Utf8FromWide(message);
 }
 
@@ -49,12 +49,30 @@ bool Replace(const std::wstring& from, const std::wstring& to)
 
 }  // namespace
 
+// Windows' own converters make invalid input U+FFFD.
+std::wstring WideFromUtf8(std::string_view utf8)
+{
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+                      L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Utf8FromWide(std::wstring_view wide)
+{
+    const int size = static_cast<int>(wide.size());
+    std::string utf8(
+        static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
 std::wstring WindowsFileName(const std::string& path)
 {
     std::wstring wide = WideFromUtf8(path);
-    for (wchar_t& c : wide)
-        if (c == L'/')
-            c = L'\\';
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
     if (wide.rfind(L"\\\\?\\", 0) == 0)
         return wide;
     // The full name's length decides: a short relative name in a deep folder
@@ -75,25 +93,23 @@ StdioFile OpenFile(const std::string& path, const char* mode)
 
 const char* const ReplacementFile::kSeparators = "/\\";
 
-bool ReplacementFile::IsDeviceOrPipe() const
+// A device or pipe (NUL, CON, a named pipe) is written to directly.  A link
+// is replaced as any file.
+bool ReplacementFile::ResolveTarget()
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(target_).c_str(), 0,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    const DWORD type = ::GetFileType(handle);
-    ::CloseHandle(handle);
-    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
-}
-
-bool ReplacementFile::FollowLinks()
-{
-    return true;  // a link is replaced as any file
+    if (handle != INVALID_HANDLE_VALUE) {
+        const DWORD type = ::GetFileType(handle);
+        direct_ = type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+        ::CloseHandle(handle);
+    }
+    return true;
 }
 
 // Shared for deletion only, so that an interrupt can remove it.
-StdioFile ReplacementFile::CreateExclusive(const std::string& name)
+StdioFile ReplacementFile::CreateExclusive(std::string name)
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(name).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -103,21 +119,20 @@ StdioFile ReplacementFile::CreateExclusive(const std::string& name)
             Fail(SystemErrorText(failure));
         return StdioFile();
     }
+    temporary_ = std::move(name);
     const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
     StdioFile stream(descriptor == -1 ? nullptr : ::_fdopen(descriptor, "wb"));
     if (!stream) {
         Fail(std::strerror(errno));
         descriptor == -1 ? ::CloseHandle(handle) : ::_close(descriptor);
-        ::DeleteFileW(WindowsFileName(name).c_str());
     }
     return stream;
 }
 
 bool ReplacementFile::Sync()
 {
-    if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())))))
-        return Fail(SystemErrorText(::GetLastError()));
-    return true;
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file_.get())));
+    return ::FlushFileBuffers(handle) != 0 || Fail(SystemErrorText(::GetLastError()));
 }
 
 // Another program may hold the target for a moment (a virus scanner, the

@@ -1,16 +1,10 @@
-// tornwick-compare: compares a saved LoTW Award Credit Matrix page with a
-// VELLUM DXCC listing from the command line.  See cli_arguments.h.
-#include <cstdio>
-#include <string>
-#include <vector>
-
-#include "cli_command.h"
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
+// tornwick-compare's entry points on Windows.  See cli_command.h.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include "cli_command.h"
 #include "text_encoding.h"
 
 // The C runtime's entry point: sets the runtime up and calls wmain.
@@ -40,10 +34,3 @@ int wmain(int argc, wchar_t** argv)
         args.push_back(Utf8FromWide(argv[i]));
     return RunCompareCommand(args, stdout, stderr);
 }
-#else
-int main(int argc, char** argv)
-{
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunCompareCommand(args, stdout, stderr);
-}
-#endif
