@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstring>
 
 #include <io.h>
 
@@ -37,13 +38,31 @@ FileKind KindOf(const std::string& path)
 
 namespace {
 
-// A file on the disk: its volume and its index there.
+std::uint64_t Number(DWORD high, DWORD low)
+{
+    return std::uint64_t{high} << 32 | low;
+}
+
+// A file on the disk: its index on its volume, and the time it was last
+// written, which tells apart files of the same index on two volumes.  Under
+// Wine, a standard input that a Linux shell redirected from a file does not
+// say its volume (GetFileInformationByHandle fails), but its index and time.
 std::optional<FileIdentity> IdentityOf(HANDLE handle)
 {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info))
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
         return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(handle, &info))
+        return FileIdentity{Number(info.nFileIndexHigh, info.nFileIndexLow),
+                            Number(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+    FILE_ID_INFO id{};
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) ||
+        !::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic))
+        return std::nullopt;
+    std::uint64_t index = 0;  // the low half of the 128-bit id, as above
+    std::memcpy(&index, id.FileId.Identifier, sizeof index);
+    return FileIdentity{index, static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart)};
 }
 
 }  // namespace
