@@ -61,9 +61,9 @@ struct RunOutcome {
 
 // Runs one whole comparison.  A read error in either file ends it like a
 // file that cannot be opened ("ERROR:  Could not read HTML file <name>."):
-// nothing made of part of a file is shown.  Each run starts from the compiled column-name
-// tables and with options.hasDeleteColumn cleared, so the report of a listing
-// never depends on what was compared before it; options.layout and
-// options.hasDeleteColumn are left as the header analysis set them.
+// nothing made of part of a file is shown.  Each run starts from the compiled
+// column names with options.hasDeleteColumn cleared, so no report depends on
+// what was compared before; options.layout and options.hasDeleteColumn are
+// left as the header analysis set them.
 RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
                          CompareOptions& options, ReportSink& resultList);

@@ -2,9 +2,8 @@
 //
 // The engine knows nothing of windows or terminals.  A comparison run ends by
 // emptying its sink, telling it how large the report is, and appending the
-// report rows to it in display order.
-// The main window's result list, the command-line front end and the tests
-// each provide a sink of their own; CollectingSink keeps the rows as strings.
+// report rows in display order.  The main window's result list, the command
+// line and the tests each provide a sink; CollectingSink keeps the rows.
 #pragma once
 
 #include <cstring>
@@ -20,9 +19,8 @@ public:
     virtual void Clear() = 0;
 
     // Comes after Clear and before the first row: the number of rows that
-    // follow and their bytes together (without line ends), so that a sink
-    // can make room for all of them at once.  Only a hint: a sink may ignore
-    // it, and it must still take every row that comes.
+    // follow and their bytes together (without line ends).  Only a hint, for
+    // a sink that can make room at once; every row that comes must be taken.
     virtual void Reserve(std::size_t /*rows*/, std::size_t /*bytes*/) {}
 
     // Appends one row at the end.  The row is single-byte text without a line
@@ -30,10 +28,9 @@ public:
     virtual void Append(std::string_view row) = 0;
 
     // Appends a run of rows, each followed by one line feed ("row\n\nrow\n"
-    // is a row, an empty row and a row).  The engine hands its report out
-    // this way, in large blocks; a sink that writes a stream may write the
-    // block as it is, with no copy per row.  Report rows never hold a line
-    // feed.  By default each row goes to Append.
+    // is a row, an empty row and a row; report rows never hold a line feed).
+    // The engine hands its report out this way, in large blocks, which a sink
+    // writing a stream may write as they are.  By default each row goes to Append.
     virtual void AppendRows(std::string_view rows)
     {
         while (!rows.empty()) {

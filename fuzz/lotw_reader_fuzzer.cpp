@@ -50,7 +50,8 @@ std::size_t CheckSubtree(const EntityRecord* node, const std::string* low,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     MemoryStream page(data, size);
-    const EntityIndex index = ReadLotwMatrix(page.get());
+    LineReader reader(page.get());
+    const EntityIndex index = ReadLotwMatrix(reader);
     CheckSubtree(index.Root(), nullptr, nullptr);
     return 0;
 }

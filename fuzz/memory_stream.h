@@ -4,7 +4,8 @@
 // way, without touching the disk:
 //
 //     MemoryStream stream(data, size);
-//     EntityIndex index = ReadLotwMatrix(stream.get());
+//     LineReader reader(stream.get());
+//     EntityIndex index = ReadLotwMatrix(reader);
 //
 // The stream reads the bytes as they are (no line-end conversion, zero bytes
 // included) and is closed when the object goes.  Linux only (fmemopen).

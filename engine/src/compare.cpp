@@ -106,8 +106,6 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     if (!listing.reader)
         return FileFailure(RunStatus::CsvNotOpened, "open", "CSV", csv.name);
 
-    // A read error is not the end of a file: the run stops as if the file
-    // could not be opened, so that no report made of part of a file is shown.
     LotwPageRead pageRead;
     const EntityIndex index = ReadLotwMatrix(*page.reader, &pageRead);
     if (page.reader->Failed())
@@ -117,10 +115,8 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     ReportLists lists;
     AddPageNotes(lists, page, pageRead, index);
 
-    // Every comparison starts from the compiled names and without a delete
-    // column, so no listing is read with what an earlier one set.  The pass
-    // works on a copy that replaces the caller's options only when the
-    // listing was read to its end.
+    // The pass works on a copy that replaces the caller's options only when
+    // the listing was read to its end.
     AwardColumnNames names;
     CompareOptions passOptions = options;
     passOptions.hasDeleteColumn = 0;

@@ -29,6 +29,26 @@ void Split(EntityRecord*& node)
     }
 }
 
+// Down to the empty link where the key belongs, then skew and split on the
+// way back up.  A key filed already changes nothing, so the path needs no
+// rebalancing.
+bool InsertBelow(EntityRecord*& node, std::deque<EntityRecord>& records, std::string_view key,
+                 std::string_view name, const CreditFlags& credit)
+{
+    if (!node) {
+        node = &records.emplace_back(EntityRecord{std::string(key), std::string(name), credit});
+        return true;
+    }
+    const int order = key.compare(node->key);
+    if (order == 0)
+        return false;  // the first record under a key stays
+    if (!InsertBelow(order < 0 ? node->left : node->right, records, key, name, credit))
+        return false;
+    Skew(node);
+    Split(node);
+    return true;
+}
+
 }  // namespace
 
 EntityIndex::EntityIndex(EntityIndex&& other)
@@ -43,34 +63,15 @@ EntityIndex& EntityIndex::operator=(EntityIndex&& other)
     return *this;
 }
 
-bool EntityIndex::Insert(std::string_view key, std::string_view name, const CreditFlags& credit)
+bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
+                       const CreditFlags& credit)
 {
-    return InsertBelow(root_, key, name, credit);
+    return InsertBelow(index.root_, index.records_, key, name, credit);
 }
 
-// Down to the empty link where the key belongs, then skew and split on the
-// way back up.  A key filed already changes nothing, so the path needs no
-// rebalancing.
-bool EntityIndex::InsertBelow(EntityRecord*& node, std::string_view key, std::string_view name,
-                              const CreditFlags& credit)
+const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key)
 {
-    if (!node) {
-        node = &records_.emplace_back(EntityRecord{std::string(key), std::string(name), credit});
-        return true;
-    }
-    const int order = key.compare(node->key);
-    if (order == 0)
-        return false;  // the first record under a key stays
-    if (!InsertBelow(order < 0 ? node->left : node->right, key, name, credit))
-        return false;
-    Skew(node);
-    Split(node);
-    return true;
-}
-
-const EntityRecord* EntityIndex::Find(std::string_view key) const
-{
-    const EntityRecord* node = root_;
+    const EntityRecord* node = index.Root();
     while (node) {
         const int order = key.compare(node->key);
         if (order == 0)

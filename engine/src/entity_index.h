@@ -1,21 +1,17 @@
 // entity_index.h - the LoTW credit matrix, filed by index key.
 //
 // An AA tree (a balanced binary search tree kept by skew and split) of
-// EntityRecord, ordered by key in byte order.  Keys are unique: the first
-// record filed under a key stays and later ones are dropped.
+// EntityRecord, ordered by key in byte order; insertion and search take
+// logarithmic time.  Keys are unique: the first record filed under a key
+// stays and later ones are dropped.
 //
 //     EntityIndex index;
 //     EntityIndexInsert(index, "G", "ENGLAND", credit);
 //     if (const EntityRecord* record = EntityIndexFind(index, "G"))
 //         use(record->credit[column]);
-//
-// Insertion and search take time logarithmic in the number of records.  The
-// tree is built by hand, not taken from std::map, because which record a key
-// finds (the first one filed under it) is part of every report.
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -42,30 +38,19 @@ public:
     EntityIndex& operator=(EntityIndex&& other);
 
     const EntityRecord* Root() const { return root_; }
-    std::size_t Size() const { return records_.size(); }
-
-    // Files copies of key, name and credit unless the key is already present.
-    // Returns true when a record was added.
-    bool Insert(std::string_view key, std::string_view name, const CreditFlags& credit);
-
-    // The record filed under key, or nullptr.
-    const EntityRecord* Find(std::string_view key) const;
 
 private:
-    bool InsertBelow(EntityRecord*& node, std::string_view key, std::string_view name,
-                     const CreditFlags& credit);
+    friend bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
+                                  const CreditFlags& credit);
 
     std::deque<EntityRecord> records_;  // a deque never moves what it holds
     EntityRecord* root_ = nullptr;
 };
 
-inline bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
-                              const CreditFlags& credit)
-{
-    return index.Insert(key, name, credit);
-}
+// Files copies of key, name and credit unless the key is already present;
+// true when a record was added.
+bool EntityIndexInsert(EntityIndex& index, std::string_view key, std::string_view name,
+                       const CreditFlags& credit);
 
-inline const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key)
-{
-    return index.Find(key);
-}
+// The record filed under key, or nullptr.
+const EntityRecord* EntityIndexFind(const EntityIndex& index, std::string_view key);

@@ -9,11 +9,8 @@ constexpr std::size_t kBufferSize = std::size_t{64} * 1024 + LineReader::kPieceL
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* stream) : stream_(stream), buffer_(new char[kBufferSize]) {}
-
-void LineReader::Start()
+LineReader::LineReader(std::FILE* stream) : stream_(stream), buffer_(new char[kBufferSize])
 {
-    started_ = true;
     Refill();
     // The line-end convention is decided once, on the bytes a first fgets
     // would have seen.
@@ -47,10 +44,8 @@ void LineReader::Refill()
     }
 }
 
-std::string_view LineReader::Head()
+std::string_view LineReader::Head() const
 {
-    if (!started_)
-        Start();
     if (failed_)
         return {};
     return std::string_view(buffer_.get() + begin_, std::min(end_ - begin_, kPieceLimit));
@@ -58,8 +53,6 @@ std::string_view LineReader::Head()
 
 bool LineReader::Next(std::string_view& line)
 {
-    if (!started_)
-        Start();
     for (;;) {
         if (end_ - begin_ < kPieceLimit && !atEnd_)
             Refill();
@@ -79,7 +72,7 @@ bool LineReader::Next(std::string_view& line)
         line = std::string_view(
             piece, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - piece) : length);
         // Ctrl-Z alone on a line is the end-of-file mark of old DOS tools.
-        if (first == kCtrlZ && line.find_first_not_of("\x1A\r\n") == std::string_view::npos)
+        if (first == '\x1A' && line.find_first_not_of("\x1A\r\n") == std::string_view::npos)
             continue;
         return true;
     }

@@ -2,24 +2,22 @@
 //
 // Each piece handed out is what std::fgets into a 2048-byte buffer would
 // give: at most 2047 bytes, up to and including a line feed, so a longer line
-// comes back in pieces, each of which the readers handle as a line of its
-// own.  A piece that holds a zero byte ends at that byte.  Pieces whose first
-// byte is a carriage return or a line feed are blank and skipped, and so are
-// pieces of nothing but Ctrl-Z bytes (the end-of-file mark of old DOS tools).
+// comes in pieces that the readers take as lines of their own.  A piece that
+// holds a zero byte ends at that byte.  Blank pieces (first byte CR or LF)
+// and pieces of nothing but Ctrl-Z bytes (the end-of-file mark of old DOS
+// tools) are skipped.
 //
 // A file whose first 2047 bytes hold a carriage return and no line feed has
-// lines ended by CR alone (old Macintosh tools write them): it is read as if
-// every CR were a line feed, so it gives the pieces of its LF twin.  Any
-// other file is read as it is.
+// lines ended by CR alone (old Macintosh tools): every CR in it is read as a
+// line feed.  Any other file is read as it is.
 //
 //     LineReader reader(stream);
 //     std::string_view line;
 //     while (reader.Next(line)) { ... }   // line keeps its line end
 //     if (reader.Failed()) ...            // a read error, not the end
 //
-// The stream is read in large blocks and never rewound or repositioned, so a
-// pipe reads like a file.  The returned view stays valid until the next call.
-// The stream is not closed.
+// The stream is read in large blocks, never repositioned (pipes work) and
+// not closed.  A returned view stays valid until the next call.
 #pragma once
 
 #include <cstddef>
@@ -30,13 +28,13 @@
 class LineReader {
 public:
     static constexpr std::size_t kPieceLimit = 2047;  // fgets into 2048 bytes
-    static constexpr char kCtrlZ = '\x1A';
 
+    // Reads the stream's first block.
     explicit LineReader(std::FILE* stream);
 
     // The first bytes of the stream (up to kPieceLimit, fewer in a shorter
     // file), before any piece is taken; empty when the first read failed.
-    std::string_view Head();
+    std::string_view Head() const;
 
     // The next non-blank piece; false at the end of the stream or on a read
     // error.
@@ -46,14 +44,12 @@ public:
     bool Failed() const { return failed_; }
 
 private:
-    void Start();
     void Refill();
 
     std::FILE* stream_;
     std::unique_ptr<char[]> buffer_;  // a large block and one piece more
     std::size_t begin_ = 0;           // first byte not handed out
     std::size_t end_ = 0;             // one past the last byte read
-    bool started_ = false;
     bool atEnd_ = false;              // the stream has no more bytes
     bool failed_ = false;
     bool crLineEnds_ = false;         // every CR read as a line feed

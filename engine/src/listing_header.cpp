@@ -50,56 +50,44 @@ int FindColumn(const AwardColumnNames& names, ColumnNaming naming, std::string_v
     return -1;
 }
 
-// Composes the "VELLUM Award Modes: ..." and "VELLUM Award Bands: ..." notes
-// column by column.  A mode column after the first band column goes on the
-// bands line; unrecognised names go on whichever line is being written.
-class HeaderLines {
-public:
-    explicit HeaderLines(ReportLists& lists) : lists_(lists) {}
-
-    void AddColumn(std::string_view name, int column)
-    {
+// Maps each award column the header names, in file order, and adds the
+// "VELLUM Award Modes: ..." and "VELLUM Award Bands: ..." notes and the empty
+// line after them; returns how many notes that was.  A mode column after the
+// first band column goes on the bands line; an unrecognised name goes,
+// without brackets, on whichever line is being written.
+std::size_t MapColumns(Tokenizer& fields, const AwardColumnNames& names, ListingColumns& columns,
+                       ReportLists& lists)
+{
+    enum class Line { None, Modes, Bands };
+    Line state = Line::None;
+    std::string line;  // empty until the first recognised column starts it
+    std::size_t notes = 0;
+    std::string_view field;
+    while (fields.Next(field)) {
+        const int column = FindColumn(names, columns.naming, field);
+        columns.map.push_back(column);
+        const int length = static_cast<int>(field.size());
         if (column < 0) {
-            AppendFormat(line_, "%.*s ", static_cast<int>(name.size()), name.data());
-            return;
+            AppendFormat(line, "%.*s ", length, field.data());
+            continue;
         }
-        if (column <= kLastModeColumn) {
-            if (state_ == State::None) {
-                line_ = "VELLUM Award Modes: ";
-                state_ = State::Modes;
+        if (column <= kLastModeColumn && state == Line::None) {
+            line = "VELLUM Award Modes: ";
+            state = Line::Modes;
+        } else if (column > kLastModeColumn && state != Line::Bands) {
+            if (state == Line::Modes) {
+                ReportAdd(lists, ReportGroup::NotesGroup, line);
+                ++notes;
             }
-        } else if (state_ != State::Bands) {
-            if (state_ == State::Modes)
-                Emit(std::move(line_));
-            line_ = "VELLUM Award Bands: ";
-            state_ = State::Bands;
+            line = "VELLUM Award Bands: ";
+            state = Line::Bands;
         }
-        AppendFormat(line_, "[%.*s] ", static_cast<int>(name.size()), name.data());
+        AppendFormat(line, "[%.*s] ", length, field.data());
     }
-
-    // Adds the line being written and the empty line that closes the header
-    // notes; returns how many notes the header lines took.
-    std::size_t Finish()
-    {
-        Emit(std::move(line_));
-        Emit(std::string());
-        return emitted_;
-    }
-
-private:
-    enum class State { None, Modes, Bands };
-
-    void Emit(std::string text)
-    {
-        ReportAdd(lists_, ReportGroup::NotesGroup, std::move(text));
-        ++emitted_;
-    }
-
-    ReportLists& lists_;
-    std::string line_;  // empty until the first recognised column sets it
-    State state_ = State::None;
-    std::size_t emitted_ = 0;
-};
+    ReportAdd(lists, ReportGroup::NotesGroup, line);
+    ReportAdd(lists, ReportGroup::NotesGroup, "");
+    return notes + 2;
+}
 
 }  // namespace
 
@@ -140,14 +128,7 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
     const int leadingFields = options.hasDeleteColumn ? 3 : 2;
     for (int skipped = 0; skipped < leadingFields && fields.Next(field); ++skipped) {
     }
-
-    HeaderLines lines(lists);
-    while (fields.Next(field)) {
-        const int column = FindColumn(names, columns.naming, field);
-        columns.map.push_back(column);
-        lines.AddColumn(field, column);
-    }
-    analysis.headerNotes = lines.Finish();
+    analysis.headerNotes = MapColumns(fields, names, columns, lists);
     analysis.columns = std::move(columns);
     return analysis;
 }

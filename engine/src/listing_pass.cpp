@@ -96,7 +96,7 @@ void ListingPass::CompareRow(std::string_view line)
         return;
     }
 
-    const EntityRecord* record = index_.Find(ListingPrefixToKey(entity.prefix));
+    const EntityRecord* record = EntityIndexFind(index_, ListingPrefixToKey(entity.prefix));
     if (!record) {
         ReportAdd(lists_, ReportGroup::NotesGroup,
                   Format("Couldn't find LoTW match for %.*s: %.*s in VELLUM", Length(entity.prefix),
@@ -120,9 +120,8 @@ void ListingPass::CompareRow(std::string_view line)
     }
 }
 
-// The logbook counts a cell as checked when it begins with '*', or with 'S'
-// when submitted counts as checked.  Both yes is a match, exactly one yes a
-// MISMATCH line naming the entity as the listing writes it.
+// Both yes is a match, exactly one yes a MISMATCH line naming the entity as
+// the listing writes it.
 void ListingPass::CompareCell(const RowEntity& entity, const EntityRecord& record, int column,
                               std::string_view cell)
 {
@@ -161,13 +160,6 @@ void ListingPass::WriteSummary()
 }
 
 }  // namespace
-
-ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
-                                 CompareOptions& options, AwardColumnNames& names)
-{
-    LineReader reader(listing);
-    return CompareListing(reader, lists, index, options, names);
-}
 
 ListingPassResult CompareListing(LineReader& reader, ReportLists& lists, const EntityIndex& index,
                                  CompareOptions& options, AwardColumnNames& names)

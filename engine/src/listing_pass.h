@@ -18,7 +18,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 
 #include "award_columns.h"
 #include "compare_options.h"
@@ -35,8 +34,4 @@ struct ListingPassResult {
 // pass).  A read error ends the pass like the end of the file; the caller
 // asks the reader whether it failed.
 ListingPassResult CompareListing(LineReader& listing, ReportLists& lists, const EntityIndex& index,
-                                 CompareOptions& options, AwardColumnNames& names);
-
-// The same on an open stream, which is not closed.
-ListingPassResult CompareListing(std::FILE* listing, ReportLists& lists, const EntityIndex& index,
                                  CompareOptions& options, AwardColumnNames& names);

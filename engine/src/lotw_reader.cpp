@@ -38,40 +38,6 @@ bool OpensCell(std::string_view token)
            (token.size() == 2 || token[2] == ' ' || token[2] == '\t');
 }
 
-// The tokens of a row, counting the ones that open a cell as they go.
-class RowTokens {
-public:
-    explicit RowTokens(std::string_view line) : tokens_(line, kRowDelimiters) {}
-
-    // The third token from here, the text of a cell ("td TEXT /td");
-    // false when the row has fewer tokens left.
-    bool Third(std::string_view& text)
-    {
-        return Next(text) && Next(text) && Next(text);
-    }
-
-    // The cells of the whole row, the tokens not taken yet included.
-    int Cells()
-    {
-        std::string_view token;
-        while (Next(token)) {
-        }
-        return cells_;
-    }
-
-private:
-    bool Next(std::string_view& token)
-    {
-        if (!tokens_.Next(token))
-            return false;
-        cells_ += OpensCell(token) ? 1 : 0;
-        return true;
-    }
-
-    Tokenizer tokens_;
-    int cells_ = 0;
-};
-
 struct PageRow {
     std::string_view prefix;
     std::string_view name;
@@ -79,31 +45,36 @@ struct PageRow {
 };
 
 // Reads one table row, "tr td PREFIX /td td NAME /td td COUNT /td" and then
-// "td CREDIT /td" for each column the page carries: the prefix is token 3,
-// the name token 6, and each credit the third token after the one before.
-// False when the row is short of tokens.  Flags of columns the page lacks
-// are left as they are.
+// "td CREDIT /td" for each column the page carries.  False when the row is
+// short of tokens.  Flags of columns the page lacks are left as they are.
 bool ReadRow(std::string_view line, PageRow& row, CreditFlags& credit)
 {
-    RowTokens tokens(line);
+    Tokenizer tokens(line, kRowDelimiters);
+    // The next token, counted when it opens a cell.
+    const auto next = [&](std::string_view& token) {
+        if (!tokens.Next(token))
+            return false;
+        row.cells += OpensCell(token) ? 1 : 0;
+        return true;
+    };
+    // The third token from here: the text of a cell ("td TEXT /td").
+    const auto third = [&](std::string_view& text) {
+        return next(text) && next(text) && next(text);
+    };
+
     std::string_view text;
-    bool whole = tokens.Third(row.prefix) && tokens.Third(row.name) && tokens.Third(text);
+    bool whole = third(row.prefix) && third(row.name) && third(text);
     for (std::size_t page = 0; whole && page < kPageColumns.size(); ++page) {
-        whole = tokens.Third(text);
+        whole = third(text);
         if (whole)
             credit[kPageColumns[page]] = text.front() == 'X' ? 'X' : ' ';
     }
-    row.cells = tokens.Cells();
+    while (next(text)) {
+    }
     return whole;
 }
 
 }  // namespace
-
-EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageRead* read)
-{
-    LineReader reader(page);
-    return ReadLotwMatrix(reader, read);
-}
 
 EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
 {
@@ -132,7 +103,7 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
             result.status = LotwPageStatus::BrokenRow;
             return EntityIndex();  // not the expected layout: trust none of it
         }
-        index.Insert(LotwNameToKey(row.name, row.prefix), row.name, credit);
+        EntityIndexInsert(index, LotwNameToKey(row.name, row.prefix), row.name, credit);
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;
     result.cutShort = tableStarted && !tableEnded;

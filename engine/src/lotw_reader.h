@@ -15,8 +15,6 @@
 // entity shows as not found rather than compared against misread credits.
 #pragma once
 
-#include <cstdio>
-
 #include "entity_index.h"
 #include "line_reader.h"
 
@@ -32,9 +30,7 @@ struct LotwPageRead {
     LotwPageStatus status = LotwPageStatus::Read;
     // Some row holds more cells than the 19 of the known layout (prefix,
     // entity, credit count, 16 credits): LoTW may have added a column, and
-    // the credits read may belong to other columns.  Cells are counted by
-    // the tokens that open them: "td" in any case, alone or followed by a
-    // blank or a tab and attributes.
+    // the credits read may belong to other columns.
     bool moreColumns = false;
     // The table's rows were read to the end of the file, which holds no end
     // mark: the page may have been saved before it had loaded in full.
@@ -45,6 +41,3 @@ struct LotwPageRead {
 // error ends the read like the end of the file; the caller asks the reader
 // whether it failed.  read, when given, says how the read went.
 EntityIndex ReadLotwMatrix(LineReader& page, LotwPageRead* read = nullptr);
-
-// The same on an open stream, which is not closed.
-EntityIndex ReadLotwMatrix(std::FILE* page, LotwPageRead* read = nullptr);

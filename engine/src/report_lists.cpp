@@ -9,18 +9,6 @@ constexpr ReportGroup kDisplayOrder[] = {ReportGroup::NotesGroup, ReportGroup::M
 
 }  // namespace
 
-void ReportLists::Add(ReportGroup group, std::string_view text)
-{
-    Group& target = groups_[static_cast<std::size_t>(group)];
-    if (target.text.empty() || target.text.back().size() >= kStringBytes)
-        target.text.emplace_back();
-    target.text.back().append(text).push_back('\n');
-    ++target.lines;
-    target.bytes += text.size();
-    if (text.substr(0, kErrorStart.size()) == kErrorStart)
-        target.errorLines.emplace_back(text);
-}
-
 std::vector<std::string> ReportLists::Lines(ReportGroup group) const
 {
     std::vector<std::string> lines;
@@ -46,7 +34,14 @@ std::vector<std::string> ReportLists::ErrorLines() const
 
 void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text)
 {
-    lists.Add(group, text);
+    ReportLists::Group& target = lists.groups_[static_cast<std::size_t>(group)];
+    if (target.text.empty() || target.text.back().size() >= kStringBytes)
+        target.text.emplace_back();
+    target.text.back().append(text).push_back('\n');
+    ++target.lines;
+    target.bytes += text.size();
+    if (text.substr(0, kErrorStart.size()) == kErrorStart)
+        target.errorLines.emplace_back(text);
 }
 
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink)

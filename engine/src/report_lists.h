@@ -3,13 +3,12 @@
 // Lines are added while the listing is read and shown grouped afterwards:
 // notes first, then MISMATCH lines, then the per-column summary, each group
 // followed by one empty row when it is not empty.  Within a group lines come
-// out in the order they were added.  Lines are kept whole, whatever their
-// length.
+// out in the order they were added, whole, whatever their length.
 //
-// A group keeps its lines as plain text, each line followed by a line feed,
-// in strings of about a megabyte (one string for a whole group would take
-// twice its size each time it grew): the report is held once, with no
-// allocation per line, and handed to the sink a string at a time.
+// A group keeps its lines as plain text, each followed by a line feed, in
+// strings of about a megabyte (one string for a whole group would take twice
+// its size each time it grew): no allocation per line, and the sink takes the
+// report a string at a time.
 #pragma once
 
 #include <array>
@@ -28,9 +27,6 @@ enum class ReportGroup {
 
 class ReportLists {
 public:
-    // Adds a copy of text as the group's last line.
-    void Add(ReportGroup group, std::string_view text);
-
     std::size_t LineCount(ReportGroup group) const { return Of(group).lines; }
 
     // The bytes of the group's lines together, without their line feeds.
@@ -46,6 +42,8 @@ public:
     std::vector<std::string> ErrorLines() const;
 
 private:
+    friend void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
+
     struct Group {
         std::vector<std::string> text;
         std::vector<std::string> errorLines;  // kept as they are added
@@ -58,6 +56,7 @@ private:
     std::array<Group, 3> groups_;
 };
 
+// Adds a copy of text as the group's last line.
 void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
 
 // Appends the group's lines to the sink, oldest first; returns how many.

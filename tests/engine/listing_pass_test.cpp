@@ -47,7 +47,8 @@ Pass RunPass(const std::string& listing, int submittedAsChecked = 0)
     const EntityIndex index = TestIndex();
     AwardColumnNames names;
     File stream = StreamOf(listing);
-    pass.result = CompareListing(stream.get(), pass.lists, index, pass.options, names);
+    LineReader reader(stream.get());
+    pass.result = CompareListing(reader, pass.lists, index, pass.options, names);
     return pass;
 }
 
@@ -215,7 +216,8 @@ TEST(ReportLists, LinesOfAnyLengthStayWholeAcrossBlocks)
     ReportLists lists;
     Strings added;
     for (int i = 0; i < 40000; ++i) {
-        std::string line = i % 1000 == 0 ? std::string() : std::string(i % 97 + 1, 'a' + i % 26);
+        const char letter = static_cast<char>('a' + i % 26);
+        std::string line = i % 1000 == 0 ? std::string() : std::string(i % 97 + 1, letter);
         if (i == 20000)
             line.assign(std::size_t{3} << 20, 'L');
         ReportAdd(lists, ReportGroup::MismatchGroup, line);

@@ -25,7 +25,8 @@ const std::string kFirstRow = Row("A1", "ABU AIL IS. (DELETED)", {});
 EntityIndex Read(const std::string& page)
 {
     File stream = StreamOf(page);
-    return ReadLotwMatrix(stream.get());
+    LineReader reader(stream.get());
+    return ReadLotwMatrix(reader);
 }
 
 std::vector<std::string> Keys(const EntityRecord* node)
@@ -139,7 +140,8 @@ TEST(LotwReader, LfAndCrLfPagesGiveTheSameIndex)
     for (const char* name : {"lotw-small.html", "lotw-small-crlf.html"}) {
         File page(std::fopen(Fixture(name).c_str(), "r"));
         ASSERT_TRUE(page) << name;
-        const EntityIndex index = ReadLotwMatrix(page.get());
+        LineReader reader(page.get());
+        const EntityIndex index = ReadLotwMatrix(reader);
         EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "DL", "G", "GM", "JA", "K"})) << name;
         //                                 M P C R I S 1 8 6 4 3 2 1 1 1 1 6 2
         EXPECT_EQ(CreditOf(index, "G"), "XXX   XX          ") << name;
