@@ -1,5 +1,4 @@
-#include "cli_arguments.h"
-
+#include "cli_command.h"
 #include "system.h"
 
 namespace {
@@ -17,8 +16,8 @@ const Option kOptions[] = {
     {"version", 0, false},
 };
 
-// The option "-X", "--NAME" or "--NAME=VALUE" names: by its letter, its whole
-// name, or the start of one name alone.  nullptr, and the error, for none.
+// The option "-X" or "--NAME[=VALUE]" names, by its letter, its name or the
+// start of one name alone; nullptr and the error for none.
 const Option* Find(const std::string& arg, std::string& error)
 {
     const bool isLong = arg[1] == '-';

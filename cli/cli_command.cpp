@@ -5,11 +5,10 @@
 #include <cstring>
 #include <memory>
 
-#include "cli_arguments.h"
 #include "compare.h"
-#include "file_open.h"
 #include "format.h"
 #include "replacement_file.h"
+#include "stdio_file.h"
 #include "system.h"
 #include "version.h"
 
@@ -17,8 +16,8 @@ namespace {
 
 const char* const kStandardInputName = "standard input";
 
-// Where the report goes (cli_command.h says how), through stdio's buffer of
-// 64 KiB: it is never held whole.
+// Where the report goes (cli_command.h says how), through one buffer of 64 KiB,
+// stdio's or the file's: it is never held whole.
 class ReportOutput : public ReportSink {
 public:
     ReportOutput(const std::string& path, std::FILE* out)
@@ -30,12 +29,11 @@ public:
             std::setvbuf(out, nullptr, _IOFBF, std::size_t{64} * 1024);
     }
 
-    // A comparison empties its sink once, before its first row: rows written
+    // The engine empties its sink once, before the first row: rows written
     // cannot be taken back.
     void Clear() override { failed_ = failed_ || written_; }
     void Append(std::string_view row) override { AppendRows(std::string(row) + '\n'); }
-    // A run of rows, each ended by LF, goes out in one write; into the file
-    // with CR LF, copied once (a run is at most the engine's block of rows).
+    // Rows ended by LF go out in one write; into the file with CR LF.
     void AppendRows(std::string_view rows) override
     {
         written_ = true;
@@ -55,7 +53,6 @@ public:
     }
 
     bool Opened() const { return !file_ || file_->Error().empty(); }
-    // Puts the report in place once it is all written.
     bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : std::fflush(out_) == 0); }
     std::string Failure() const
     {
@@ -64,7 +61,7 @@ public:
     }
 
 private:
-    // Notes a failure; errno says why standard output failed.
+    // errno says why standard output failed.
     bool Check(bool succeeded)
     {
         if (!succeeded && !failed_)
@@ -83,9 +80,8 @@ private:
     std::string withCrLf_;
 };
 
-// Why an input the engine could not open or read fails, in the system's
-// words, asked again where that is safe (a pipe's name might wait for a
-// writer), so that it does not hang on what errno the engine's last call left.
+// Why the engine could not open or read an input, asked again where that
+// cannot wait (as a pipe's name may): the engine's errno may be stale.
 std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
 {
     const FileKind kind = input.stream ? FileKind::Other : KindOf(input.name);
@@ -97,7 +93,7 @@ std::string WhyUnreadable(const ComparisonInput& input, int errorAfterRun)
     return std::strerror(errorAfterRun != 0 ? errorAfterRun : EIO);
 }
 
-// What messages call the input the report file would replace, or "".
+// What messages call the input that -o names, or "".
 std::string InputUnderOutput(const CliArguments& arguments, std::FILE* in)
 {
     const std::optional<FileIdentity> output = IdentityOf(arguments.outputPath);
@@ -148,7 +144,6 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     return outcome.mismatchLines > 0 || outcome.problemNotes > 0 ? kExitDisagree : kExitAgree;
 }
 
-// What --help prints.
 const char* const kUsage = "Usage: tornwick-compare [OPTION]... LOTW_HTML VELLUM_CSV\n"
                              "Compares a saved LoTW Award Credit Matrix page with a VELLUM DXCC listing\n"
                              "and prints every disagreement, then the matches and mismatches per column.\n"

@@ -7,26 +7,21 @@
 #include "cli_command.h"
 #include "text_encoding.h"
 
-// The C runtime's entry point: sets the runtime up and calls wmain.
-extern "C" int mainCRTStartup();
+extern "C" int mainCRTStartup();  // sets the C runtime up and calls wmain
 
-// The program's entry point (linked with --entry), before anything else runs,
-// even the C runtime: every DLL loaded from here on comes from the system
-// folder only, never from the program's own folder (a Downloads folder, say,
-// where a DLL may be planted under the name of one the system loads).
+// The entry point (linked with --entry), before even the C runtime: DLLs load
+// from the system folder only, never from the program's own (a Downloads
+// folder, where one may be planted under the name of a system DLL).
 extern "C" int SystemDllSearchEntry()
 {
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     return mainCRTStartup();
 }
 
-// Windows hands the arguments over as wide text, so that a file named in any
-// script ("Ålesund Жук\東京.csv") arrives whole whatever the code page; inside,
-// names are UTF-8.  (Linked with -municode.)
+// The arguments as wide text (-municode), so that a name in any script arrives
+// whole; inside, names are UTF-8.  The report and standard input are bytes.
 int wmain(int argc, wchar_t** argv)
 {
-    // The report's bytes go out as they are, each row ended by LF alone, and
-    // a file read from standard input is read byte for byte.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
     std::vector<std::string> args;

@@ -48,8 +48,7 @@ void OnInterrupt(int signal)
 {
     if (const char* path = fileToRemove.load())
         ::unlink(path);
-    // Blocked while this handler runs, the signal raised again ends the
-    // program, as it would have, once the handler returns.
+    // Raised again, blocked until the handler returns, it then ends the program.
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }

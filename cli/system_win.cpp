@@ -19,9 +19,9 @@ bool WriteText(std::FILE* stream, std::string_view text, TextKind kind)
         return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
     const UINT codePage = kind == TextKind::Message ? CP_UTF8 : CP_ACP;
     const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0)),
-                      L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     std::fflush(stream);
     DWORD written = 0;
     return ::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
@@ -43,10 +43,9 @@ std::uint64_t Number(DWORD high, DWORD low)
     return std::uint64_t{high} << 32 | low;
 }
 
-// A file on the disk: its index on its volume, and the time it was last
-// written, which tells apart files of the same index on two volumes.  Under
-// Wine, a standard input that a Linux shell redirected from a file does not
-// say its volume (GetFileInformationByHandle fails), but its index and time.
+// A file on the disk: its index, and its last write time to tell apart files of
+// one index on two volumes.  Under Wine a standard input that a Linux shell
+// redirected tells no volume (GetFileInformationByHandle fails), but these.
 std::optional<FileIdentity> IdentityOf(HANDLE handle)
 {
     if (::GetFileType(handle) != FILE_TYPE_DISK)
@@ -67,8 +66,7 @@ std::optional<FileIdentity> IdentityOf(HANDLE handle)
 
 }  // namespace
 
-// Opened without asking for any access, so that a file another program holds
-// open is still seen.
+// Opened for no access, so that a file another program holds is still seen.
 std::optional<FileIdentity> IdentityOf(const std::string& path)
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
@@ -91,8 +89,8 @@ namespace {
 std::wstring kept;
 std::atomic<const wchar_t*> fileToRemove{nullptr};
 
-// Runs on a thread of its own.  The file is shared for deletion, so it goes
-// once the program ends, which the default handler, next, does.
+// On a thread of its own.  The file, shared for deletion, goes once the
+// program ends, which the default handler, next, does.
 BOOL WINAPI OnConsoleEvent(DWORD)
 {
     if (const wchar_t* path = fileToRemove.load())

@@ -1,5 +1,6 @@
 #include "format.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace {
@@ -25,18 +26,12 @@ void AppendFormatV(std::string& text, const char* format, std::va_list args)
 
 }  // namespace
 
-std::string FormatV(const char* format, std::va_list args)
-{
-    std::string text;
-    AppendFormatV(text, format, args);
-    return text;
-}
-
 std::string Format(const char* format, ...)
 {
+    std::string text;
     std::va_list args;
     va_start(args, format);
-    std::string text = FormatV(format, args);
+    AppendFormatV(text, format, args);
     va_end(args);
     return text;
 }

@@ -5,8 +5,6 @@
 #include <random>
 #include <utility>
 
-#include "file_open.h"
-
 ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target))
 {
     if (!ResolveTarget())
@@ -16,15 +14,14 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
         if (!file_)
             Fail(std::strerror(errno));
     } else {
-        // Creating the file exclusively makes the name ours alone: a writer
-        // that meets a name in use picks another.
+        // Created exclusively, the name is ours alone; one in use, another is picked.
         for (unsigned attempt = 0; attempt < 100 && !file_ && error_.empty(); ++attempt)
             file_ = CreateExclusive(TemporaryNameFor());
         if (!file_)
             Fail("no free temporary file name");
     }
     if (file_)
-        std::setvbuf(file_.get(), nullptr, _IOFBF, std::size_t{64} * 1024);  // writes to the disk in large blocks
+        std::setvbuf(file_.get(), nullptr, _IOFBF, std::size_t{64} * 1024);  // the disk takes large blocks
 }
 
 ReplacementFile::~ReplacementFile()
@@ -34,10 +31,9 @@ ReplacementFile::~ReplacementFile()
         RemoveTemporary();
 }
 
-// The target's own name with a random suffix, so that it lies in the same
-// folder (a rename never crosses file systems), a user who finds one left by
-// a crash sees what it was for, and writers at the same moment seldom meet.
-// A name near the file system's limit of 255 gets a short one instead.
+// The target's name with a random suffix: in the same folder (a rename never
+// crosses file systems), telling what a file a crash left was for; a name
+// near the limit of 255 gets a short one instead.
 std::string ReplacementFile::TemporaryNameFor() const
 {
     std::random_device random;

@@ -1,21 +1,17 @@
-// replacement_file.h - writes a report file whole or not at all.
-//
-// The bytes go to a new temporary file in the target's folder.  Commit()
-// flushes it to the disk and only then renames it over the target, in one
-// step the file system makes atomic; until then, and after any failure, the
-// target is exactly as it was and the temporary file is removed.  Two writers
-// of the same target at once leave one whole report, the last one committed.
+// replacement_file.h - writes a report file whole or not at all: the bytes go
+// to a temporary file beside the target, which Commit() flushes to the disk
+// and only then renames over the target, in one atomic step.  Until then, and
+// after any failure, the target is as it was and the temporary file removed.
+// Of two writers at once, the last to commit wins.
 //
 //     ReplacementFile file(path);            // path: UTF-8
 //     bool ok = file.Write(row) && file.Write("\r\n") ... && file.Commit();
 //     if (!ok) tell(path, file.Error());     // "No space left on device"
 //
-// The new file keeps the replaced one's permissions (on Windows its
-// attributes and security); a target another program holds is tried again
-// for about two seconds.  On POSIX a symbolic link stays a link: the file it
-// leads to is replaced, or created when there is none yet.  A device or a
-// pipe (/dev/null, NUL) is written to directly: there is no file to keep, nor
-// to rename over.  Long names work on Windows as well.
+// The new file keeps the replaced one's permissions (on Windows its attributes
+// and security); a target another program holds is tried again for about two
+// seconds; on POSIX a symbolic link stays a link; a device or pipe (/dev/null,
+// NUL) is written to directly.
 #pragma once
 
 #include <string>
@@ -31,16 +27,11 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Appends bytes to the new file; false once anything has failed.
-    bool Write(std::string_view bytes);
+    bool Write(std::string_view bytes);  // false once anything has failed
+    bool Commit();                       // to the disk, then over the target
 
-    // Flushes the new file to the disk and moves it over the target.
-    bool Commit();
-
-    // Why the first failure happened, as the system words it; empty when
-    // nothing has failed.
+    // Why the first failure happened, in the system's words; empty if none.
     const std::string& Error() const { return error_; }
-
     // The new file's name until it is moved over the target or removed.
     const std::string& TemporaryName() const { return temporary_; }
 

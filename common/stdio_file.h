@@ -1,7 +1,9 @@
-// stdio_file.h - a C stdio stream that closes itself.
+// stdio_file.h - a C stdio stream that closes itself, and the one place where
+// the program opens a file by its name: UTF-8, which Windows is given as wide
+// text, so that "Ålesund Жук" or "東京" opens on any code page.
 //
-//     StdioFile file(std::fopen(path.c_str(), "rb"));
-//     if (!file) ...;                  // closed when file goes out of scope
+//     StdioFile file = OpenFile(path, "rb");
+//     if (!file) ... errno says why ...
 //
 // Where the result of the close matters (a file being written), release the
 // stream and close it by hand.
@@ -9,9 +11,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 struct StdioFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 using StdioFile = std::unique_ptr<std::FILE, StdioFileCloser>;
+
+StdioFile OpenFile(const std::string& path, const char* mode);

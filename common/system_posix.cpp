@@ -1,5 +1,4 @@
-// What the common layer asks of a POSIX system: opening a file by its name,
-// and making, flushing and renaming the replacement of a report file.
+// What the common layer asks of a POSIX system.
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -8,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "file_open.h"
 #include "replacement_file.h"
 
 StdioFile OpenFile(const std::string& path, const char* mode)
@@ -18,10 +16,9 @@ StdioFile OpenFile(const std::string& path, const char* mode)
 
 const char* const ReplacementFile::kSeparators = "/";
 
-// A device or pipe is opened by its name as it stands: the links of
-// /dev/stdout may lead to no name at all.  Any other link is followed to the
-// file it leads to, there or not yet (as a shell's ">" does); a loop fails
-// after as many links as Linux follows.
+// A device or pipe is opened by its name as it stands (/dev/stdout's links may
+// lead to no name); any other link is followed, as a shell's ">" does, to the
+// file it leads to, there or not yet; a loop fails after Linux's 40 links.
 bool ReplacementFile::ResolveTarget()
 {
     struct stat status {};
@@ -38,9 +35,8 @@ bool ReplacementFile::ResolveTarget()
     return true;
 }
 
-// The new file has the replaced one's permissions from the start, so that a
-// private report is never readable by others; a new report is an ordinary
-// file, to which the umask applies.
+// The replaced file's permissions from the start: a private report is never
+// readable by others.  The umask applies to a new report only.
 StdioFile ReplacementFile::CreateExclusive(std::string name)
 {
     struct stat target {};
@@ -53,7 +49,6 @@ StdioFile ReplacementFile::CreateExclusive(std::string name)
         return StdioFile();
     }
     temporary_ = std::move(name);
-    // fchmod gives back what the umask took of the replaced file's permissions.
     StdioFile stream(replacing && ::fchmod(descriptor, mode) != 0 ? nullptr : ::fdopen(descriptor, "wb"));
     if (!stream) {
         Fail(std::strerror(errno));
@@ -67,9 +62,8 @@ bool ReplacementFile::Sync()
     return ::fsync(::fileno(file_.get())) == 0 || Fail(std::strerror(errno));
 }
 
-// A rename is durable once the folder that holds the name is on the disk.
-// The report is whole either way (the old one or the new), so a folder that
-// cannot be synced (some file systems refuse) is no failure.
+// The rename is durable once the folder is synced; a folder that cannot be
+// (some file systems refuse) is no failure, as the report is whole either way.
 bool ReplacementFile::MoveOverTarget()
 {
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0)

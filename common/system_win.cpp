@@ -1,6 +1,4 @@
-// What the common layer asks of Windows: text between UTF-8 and UTF-16,
-// opening a file by its name (long and Unicode names included), and making,
-// flushing and moving the replacement of a report file.
+// What the common layer asks of Windows.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,14 +8,12 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "file_open.h"
 #include "replacement_file.h"
 #include "text_encoding.h"
 
 namespace {
 
-// Windows' own words for a Win32 error, as UTF-8, without the full stop and
-// line end they end with.
+// Windows' own words for an error, without their full stop and line end.
 std::string SystemErrorText(DWORD code)
 {
     wchar_t* text = nullptr;
@@ -30,11 +26,9 @@ std::string SystemErrorText(DWORD code)
     return message.empty() ? "error " + std::to_string(code) : Utf8FromWide(message);
 }
 
-// Moves the file from over the file to.  ReplaceFileW, Windows' own way of
-// saving over a file, keeps the old file's attributes and security; a new
-// file, or one ReplaceFileW could not take the place of, is moved into place.
-// The target is tried first for the deletion a replacement needs: held open
-// by another program, Wine's ReplaceFileW would leave a file of its own.
+// ReplaceFileW keeps the old file's attributes and security; a new file, or
+// one it cannot replace, is moved.  The target is first tried for deletion:
+// held open by another program, Wine's ReplaceFileW would leave a file behind.
 bool Replace(const std::wstring& from, const std::wstring& to)
 {
     HANDLE target = ::CreateFileW(to.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -49,12 +43,11 @@ bool Replace(const std::wstring& from, const std::wstring& to)
 
 }  // namespace
 
-// Windows' own converters make invalid input U+FFFD.
 std::wstring WideFromUtf8(std::string_view utf8)
 {
     const int size = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-                      L'\0');
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
@@ -62,9 +55,8 @@ std::wstring WideFromUtf8(std::string_view utf8)
 std::string Utf8FromWide(std::wstring_view wide)
 {
     const int size = static_cast<int>(wide.size());
-    std::string utf8(
-        static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
 }
@@ -75,8 +67,8 @@ std::wstring WindowsFileName(const std::string& path)
     std::replace(wide.begin(), wide.end(), L'/', L'\\');
     if (wide.rfind(L"\\\\?\\", 0) == 0)
         return wide;
-    // The full name's length decides: a short relative name in a deep folder
-    // is long too.  The long form takes only a full name.
+    // The full name's length decides (a short name in a deep folder is long),
+    // and the long form takes only a full name.
     const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     std::wstring full(needed, L'\0');
     const DWORD length = needed > 0 ? ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr) : 0;
@@ -93,8 +85,8 @@ StdioFile OpenFile(const std::string& path, const char* mode)
 
 const char* const ReplacementFile::kSeparators = "/\\";
 
-// A device or pipe (NUL, CON, a named pipe) is written to directly.  A link
-// is replaced as any file.
+// A device or pipe (NUL, CON, a named pipe) is written to directly; a link is
+// replaced as any file.
 bool ReplacementFile::ResolveTarget()
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(target_).c_str(), 0,
@@ -135,9 +127,8 @@ bool ReplacementFile::Sync()
     return ::FlushFileBuffers(handle) != 0 || Fail(SystemErrorText(::GetLastError()));
 }
 
-// Another program may hold the target for a moment (a virus scanner, the
-// search indexer, a sync client) or while it shows it (an editor): the
-// replacement is tried again for about two seconds before it fails.
+// Another program may hold the target for a moment (a virus scanner, an
+// indexer) or while it shows it: tried again for about two seconds.
 bool ReplacementFile::MoveOverTarget()
 {
     const std::wstring from = WindowsFileName(temporary_);

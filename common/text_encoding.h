@@ -1,14 +1,6 @@
-// text_encoding.h - file names between UTF-8 and the wide text of Windows.
-//
-// Inside the program a file name is UTF-8 in a std::string, on every system.
-// Windows takes and gives names as UTF-16 (wchar_t); these convert at that
-// border, and nowhere else (Windows only):
-//
-//     std::wstring wide = WideFromUtf8(text);     // for a window's title
-//     std::string  path = Utf8FromWide(wide);     // from a dialog or argv
-//     ::DeleteFileW(WindowsFileName(path).c_str());
-//
-// Bytes that are not valid UTF-8 become U+FFFD; unpaired surrogates likewise.
+// text_encoding.h - text between UTF-8, which the program uses inside on
+// every system, and the UTF-16 that Windows takes and gives (Windows only).
+// Invalid input becomes U+FFFD.
 #pragma once
 
 #include <string>

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "file_open.h"
 #include "format.h"
 #include "line_reader.h"
 #include "listing_pass.h"

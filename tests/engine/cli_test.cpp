@@ -6,10 +6,9 @@
 #include <thread>
 #include <vector>
 
-#include "cli_arguments.h"
 #include "cli_command.h"
 #include "file_bytes.h"
-#include "file_open.h"
+#include "stdio_file.h"
 #include "test_support.h"
 
 #ifdef _WIN32

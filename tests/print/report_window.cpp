@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "file_open.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
+#include "stdio_file.h"
 #include "text_encoding.h"
 #include "tornwick_dlg.h"
 
