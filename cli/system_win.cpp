@@ -17,11 +17,8 @@ bool WriteText(std::FILE* stream, std::string_view text, TextKind kind)
     DWORD mode = 0;
     if (text.empty() || !::GetConsoleMode(handle, &mode))
         return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    const UINT codePage = kind == TextKind::Message ? CP_UTF8 : CP_ACP;
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    std::wstring wide;
+    WideFromCodePage(text, kind == TextKind::Message ? CP_UTF8 : CP_ACP, wide);
     std::fflush(stream);
     DWORD written = 0;
     return ::WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;

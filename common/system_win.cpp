@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include <fcntl.h>
@@ -43,12 +44,23 @@ bool Replace(const std::wstring& from, const std::wstring& to)
 
 }  // namespace
 
+void WideFromCodePage(std::string_view bytes, unsigned codePage, std::wstring& wide)
+{
+    wide.clear();
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))
+        return;
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0)
+        return;
+    wide.resize(static_cast<std::size_t>(length));
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+}
+
 std::wstring WideFromUtf8(std::string_view utf8)
 {
-    const int size = static_cast<int>(utf8.size());
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    std::wstring wide;
+    WideFromCodePage(utf8, CP_UTF8, wide);
     return wide;
 }
 

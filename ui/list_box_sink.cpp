@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "text_encoding.h"
+
 ListBoxSink::~ListBoxSink()
 {
     if (redrawOff_) {
@@ -42,7 +44,7 @@ void ListBoxSink::Append(std::string_view row)
     ++rows_;
     if (refusedBefore || !kept_.Append(row))
         return;  // no gaps: the list keeps only the rows before the refused one
-    WideFromAnsi(row, text_);
+    WideFromCodePage(row, CP_ACP, text_);
     if (list_.AddString(text_) >= 0)
         ++shown_;
     else

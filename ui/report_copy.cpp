@@ -19,6 +19,7 @@
 #include "framework/win_app.h"
 #include "report_rows.h"
 #include "resources/resource.h"
+#include "text_encoding.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void CtornwickDlg::OnCopyReport()
     for (int row = 0; row < resultList.GetCount(); ++row) {
         const std::string_view bytes = reportRows_.Row(row);
         text.append(bytes).append("\r\n");
-        WideFromAnsi(bytes, shown);
+        WideFromCodePage(bytes, CP_ACP, shown);
         wide.append(shown).append(L"\r\n");
     }
     if (!PutOnClipboard(m_hWnd, text, wide))

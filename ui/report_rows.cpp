@@ -1,8 +1,5 @@
 #include "report_rows.h"
 
-#include <windows.h>
-
-#include <climits>
 #include <new>
 #include <stdexcept>
 
@@ -56,17 +53,4 @@ std::string_view ReportRows::Row(std::size_t index) const
 std::string_view ReportRows::Row(int index) const
 {
     return index < 0 ? std::string_view() : Row(static_cast<std::size_t>(index));
-}
-
-void WideFromAnsi(std::string_view bytes, std::wstring& wide)
-{
-    wide.clear();
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))
-        return;
-    const int size = static_cast<int>(bytes.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    if (length <= 0)
-        return;
-    wide.resize(static_cast<std::size_t>(length));
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
 }

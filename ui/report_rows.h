@@ -39,9 +39,3 @@ private:
     std::string bytes_;              // the rows one after another
     std::vector<std::size_t> ends_;  // where each row ends in bytes_
 };
-
-// The bytes as the system's ANSI code page reads them, into wide (replacing
-// what it held): what the result list shows of a row.  A byte the code page
-// cannot read becomes its replacement character; a lead byte at the end
-// takes nothing beyond the bytes given.
-void WideFromAnsi(std::string_view bytes, std::wstring& wide);
