@@ -283,9 +283,34 @@ bool SendKeyStrokes(const std::vector<KeyStroke>& strokes)
     return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
+static std::vector<KeyStroke> Chord(WORD modifier, WORD virtualKey)
+{
+    return {{modifier, true}, {virtualKey, true}, {virtualKey, false}, {modifier, false}};
+}
+
 bool TypeChord(WORD modifier, WORD virtualKey)
 {
-    return SendKeyStrokes({{modifier, true}, {virtualKey, true}, {virtualKey, false}, {modifier, false}});
+    return SendKeyStrokes(Chord(modifier, virtualKey));
+}
+
+bool SendKeyStrokesUntil(const std::vector<KeyStroke>& strokes, const std::function<bool()>& done)
+{
+    std::vector<KeyStroke> release;
+    for (auto stroke = strokes.rbegin(); stroke != strokes.rend(); ++stroke)
+        release.push_back({stroke->key, false});
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!SendKeyStrokes(strokes))
+            return false;
+        if (WaitUntil(done, Timeout{3000}))
+            return true;
+        SendKeyStrokes(release);
+    }
+    return false;
+}
+
+bool TypeChordUntil(WORD modifier, WORD virtualKey, const std::function<bool()>& done)
+{
+    return SendKeyStrokesUntil(Chord(modifier, virtualKey), done);
 }
 
 HWND WaitForPopupMenu(Timeout timeout)

@@ -170,8 +170,7 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
         ASSERT_TRUE(main.ChooseCsv(csv));
         ASSERT_TRUE(main.Compare());
         ASSERT_TRUE(WaitForFocusIn(main));
-        ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
-        EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        EXPECT_TRUE(TypeChordUntil(VK_CONTROL, 'C', [&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
         EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
 
         PutOnClipboard("earlier");
@@ -196,8 +195,8 @@ TEST(CopyReport, CtrlCHeldDownCopiesOnce)
         ASSERT_TRUE(main.Compare());
         ASSERT_TRUE(WaitForFocusIn(main));
         PutOnClipboard("earlier");
-        ASSERT_TRUE(SendKeyStrokes({{VK_CONTROL, true}, {'C', true}}));
-        ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        ASSERT_TRUE(SendKeyStrokesUntil({{VK_CONTROL, true}, {'C', true}},
+                                        [&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
         ASSERT_TRUE(WaitUntil([&] { return ClipboardText<std::wstring>(CF_UNICODETEXT).has_value(); }));
         // Held down, the key repeats; Esc, after it, ends the window once
         // the repeats have been handled.
@@ -242,8 +241,7 @@ TEST(ReportBytes, ShownThroughTheCodePageCopiedAndSavedAsTheCommandLineWritesThe
 
         ASSERT_TRUE(WaitForFocusIn(main));
         PutOnClipboard("earlier");
-        ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
-        EXPECT_TRUE(WaitUntil([&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
+        EXPECT_TRUE(TypeChordUntil(VK_CONTROL, 'C', [&] { return ClipboardText<std::string>(CF_TEXT) == expected; }));
         EXPECT_EQ(ClipboardText<std::wstring>(CF_UNICODETEXT), expectedWide);
 
         EXPECT_TRUE(ClickAndFillFileDialog(main.Window(), IDC_SAVE, "Output log file", saved));

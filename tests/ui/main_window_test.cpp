@@ -324,7 +324,7 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
         EXPECT_EQ(main.ButtonMessage(IDC_SAVE), "ERROR:  The report is incomplete, so it was not saved.");
         EXPECT_EQ(main.ButtonMessage(IDC_PRINT),
                   "ERROR:  The report is incomplete, so it was not printed.");
-        ASSERT_TRUE(TypeChord(VK_CONTROL, 'C'));
+        ASSERT_TRUE(TypeChordUntil(VK_CONTROL, 'C', [] { return FindMessageBox() != nullptr; }));
         const auto copyBox = WaitForMessageBox();
         ASSERT_TRUE(copyBox);
         EXPECT_EQ(copyBox->text, "ERROR:  The report is incomplete, so it was not copied.");
