@@ -70,14 +70,6 @@ Result RunCli(const Strings& args, const std::string& standardInput = "")
     return RunCli(args, in.get());
 }
 
-std::string Joined(const Strings& rows, const char* end)
-{
-    std::string text;
-    for (const std::string& row : rows)
-        text += row + end;
-    return text;
-}
-
 // Whole files by UTF-8 name, through the program's own opener, so that
 // names beyond the code page work on Windows too.  "" when unreadable.
 std::string Slurp(const std::string& path)
@@ -213,81 +205,26 @@ TEST(CliArguments, Parsing)
     }
 }
 
-TEST(CliCommand, ExitStatusFollowsTheReport)
-{
-    const std::string page = Fixture("lotw-small.html");
-    Result r = RunCli({page, Fixture("listing-agree.csv")});
-    EXPECT_EQ(r.status, kExitAgree);
-    EXPECT_EQ(r.out, Joined({"VELLUM Award Modes: [MIX] ", "VELLUM Award Bands: [160] [80] ", "", "",
-                             "  MIX:    2 matches", " 160M:    1 matches", "  80M:    1 matches", ""},
-                            "\n"));
-    EXPECT_EQ(r.err, "");
-
-    r = RunCli({page, Fixture("listing-delete7.csv")});
-    EXPECT_EQ(r.status, kExitDisagree);
-
-    // Trouble in the report itself: the report is printed, status 2, and its
-    // error rows repeated on standard error.
-    r = RunCli({page, Fixture("listing-not-vellum.csv")});
-    EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.out, "ERROR: Didn't recognize VELLUM .CSV file.\n\n");
-    EXPECT_EQ(r.err, "tornwick-compare: ERROR: Didn't recognize VELLUM .CSV file.\n");
-
-    // No LoTW credit read: every entity would look missing from LoTW.
-    r = RunCli({Fixture("not-a-matrix.html"), Fixture("listing-agree.csv")});
-    EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.out.rfind("ERROR: No LoTW Award Credit Matrix found in the HTML file.\n", 0), 0u);
-    EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
-}
-
-TEST(CliCommand, ReportBytesPassThroughUnchanged)
-{
-    // The middle dot never reaches the report, but names keep their own bytes.
-    const Result r = RunCli({Fixture("lotw-small.html"), Fixture("listing-bands-crlf.csv")});
-    EXPECT_EQ(r.status, kExitDisagree);
-    EXPECT_EQ(r.out.find('\r'), std::string::npos);
-    EXPECT_NE(r.out.find("\nMISMATCH -  PHO:     G: England"), std::string::npos);
-}
-
-TEST(CliCommand, StandardInputIsEitherFile)
-{
-    std::string page;
-    std::string listing;
-    ASSERT_TRUE(ReadFileBytes(Fixture("lotw-small.html"), page));
-    ASSERT_TRUE(ReadFileBytes(Fixture("listing-delete7.csv"), listing));
-    const Result fromFiles = RunCli({Fixture("lotw-small.html"), Fixture("listing-delete7.csv")});
-    EXPECT_EQ(RunCli({"-", Fixture("listing-delete7.csv")}, page).out, fromFiles.out);
-    const Result fromInput = RunCli({Fixture("lotw-small.html"), "-"}, listing);
-    EXPECT_EQ(fromInput.out, fromFiles.out);
-    EXPECT_EQ(fromInput.status, kExitDisagree);
 #ifndef _WIN32
-    // Standard input that cannot be read: the reason, status 2.
+TEST(CliCommand, StandardInputThatCannotBeReadIsTrouble)
+{
     File folder(::fdopen(::open(TORNWICK_SCRATCH_DIR, O_RDONLY), "rb"));
     ASSERT_TRUE(folder);
     const Result unread = RunCli({Fixture("lotw-small.html"), "-"}, folder.get());
     EXPECT_EQ(unread.status, kExitTrouble);
     EXPECT_EQ(unread.out, "");
     EXPECT_EQ(unread.err, "tornwick-compare: standard input: Is a directory\n");
-#endif
 }
+#endif
 
 TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
 {
-    const std::string missing = ScratchPath("missing.csv");
-    Result r = RunCli({Fixture("lotw-small.html"), missing});
-    EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "tornwick-compare: " + missing + ": No such file or directory\n");
-
     // Control characters in a name are escaped: a message is one line.
-    r = RunCli({Fixture("lotw-small.html"), missing + "\n\r\t\x01\x7F.csv"});
+    const std::string missing = ScratchPath("missing.csv");
+    Result r = RunCli({Fixture("lotw-small.html"), missing + "\n\r\t\x01\x7F.csv"});
+    EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.err.rfind("tornwick-compare: " + missing + "\\n\\r\\t\\x01\\x7F.csv: ", 0), 0u) << r.err;
     EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-
-    const std::string folder = TORNWICK_SCRATCH_DIR;
-    r = RunCli({folder, Fixture("listing-agree.csv")});
-    EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.err, "tornwick-compare: " + folder + ": Is a directory\n");
 
 #ifdef __linux__
     // Standard output that cannot take the report.
@@ -299,17 +236,10 @@ TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
     EXPECT_EQ(ReadStream(err.get()), "tornwick-compare: could not write the report: No space left on device\n");
 #endif
 
-    r = RunCli({"--bogus"});
-    EXPECT_EQ(r.status, kExitTrouble);
-    EXPECT_EQ(r.err, "tornwick-compare: unrecognized option '--bogus'\n"
-                     "tornwick-compare: Try 'tornwick-compare --help' for more information.\n");
-
+    // The version as the build names it (a case would change with every release).
     r = RunCli({"--version"});
     EXPECT_EQ(r.status, kExitAgree);
     EXPECT_TRUE(std::regex_match(r.out, std::regex("tornwick [0-9]+\\.[0-9]+(\\.[0-9]+)?\n"))) << r.out;
-    r = RunCli({"--help"});
-    EXPECT_EQ(r.status, kExitAgree);
-    EXPECT_EQ(r.out.rfind("Usage: tornwick-compare", 0), 0u);
 }
 
 TEST(CliCommand, OutputFileHasCrLfRows)

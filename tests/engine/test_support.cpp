@@ -74,18 +74,3 @@ std::string ScratchPath(const std::string& name)
     std::remove(path.c_str());
     return path;
 }
-
-std::vector<std::string> CompareFixtures(const char* html, const char* csv, int submittedAsChecked)
-{
-    CompareOptions options;
-    options.submittedAsChecked = submittedAsChecked;
-    RowSink sink;
-    const RunOutcome outcome = RunComparison(Fixture(html), Fixture(csv), options, sink);
-    EXPECT_EQ(outcome.status, RunStatus::Completed) << outcome.message;
-    // The size announced before the rows is the size of the rows that came.
-    std::size_t bytes = 0;
-    for (const std::string& row : sink.rows)
-        bytes += row.size();
-    EXPECT_EQ(sink.reserved, std::make_pair(sink.rows.size(), bytes));
-    return sink.rows;
-}

@@ -41,7 +41,3 @@ public:
 
     std::pair<std::size_t, std::size_t> reserved;  // rows and bytes announced
 };
-
-// Runs RunComparison on two fixture files and returns the rows shown.
-std::vector<std::string> CompareFixtures(const char* html, const char* csv,
-                                         int submittedAsChecked = 0);
