@@ -60,16 +60,6 @@ TEST(HostilePath, FoldersCannotBeOpened)
     ExpectNotOpened(ScratchFolder(), page, listing);
 }
 
-TEST(HostilePath, OneFileAsBothInputs)
-{
-    const std::string page = ScratchFile("both.html", SoundPage());
-    EXPECT_EQ(Compare(page, page).rows, (Rows{"ERROR: Didn't recognize VELLUM .CSV file.", ""}));
-
-    const std::string listing = ScratchFile("both.csv", SoundListing());
-    Rows expected = NoMatrixReport(kNoMatrixNote);
-    EXPECT_EQ(Compare(listing, listing).rows, expected);
-}
-
 // Writers that replace one report at the same moment: whichever commits last
 // wins, whole, and nothing of the other shows in it.
 TEST(HostilePath, ConcurrentWritersLeaveOneWholeReport)

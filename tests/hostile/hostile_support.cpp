@@ -4,13 +4,6 @@
 
 #include "file_bytes.h"
 
-const char* const kNoMatrixNote = "ERROR: No LoTW Award Credit Matrix found in the HTML file.";
-const char* const kBrokenRowNote =
-    "ERROR: The LoTW Award Credit Matrix in the HTML file has an incomplete row or a row broken "
-    "over two lines; no LoTW credits were read.";
-const char* const kUtf16PageNote =
-    "ERROR: The HTML file is UTF-16 (Unicode) text; save the LoTW page again as ANSI or UTF-8.";
-
 std::string PageRow(const PageEntity& entity)
 {
     std::string row = "<tr><td>" + entity.prefix + "</td><td>" + entity.name + "</td><td>0</td>";
@@ -68,25 +61,6 @@ std::string SoundListing()
     return Joined(lines, "\r\n");
 }
 
-Rows SoundReport()
-{
-    return {
-        "VELLUM Award Modes: [MIX] [CW] ",
-        "VELLUM Award Bands: [160] [80] ",
-        "",
-        "Couldn't find LoTW match for F: France in VELLUM",
-        "",
-        "MISMATCH -  80M:     G: England                       LoTW: [X]   VELLUM: [C]",
-        "MISMATCH -   CW:    DL: Germany                       LoTW: [ ]   VELLUM: [*]",
-        "",
-        "  MIX:    2 matches",
-        "   CW:    1 matches,   1 mismatch ",
-        " 160M:    1 matches",
-        "  80M:    1 matches,   1 mismatch ",
-        "",
-    };
-}
-
 std::string ScratchFolder()
 {
     return TORNWICK_SCRATCH_DIR;
@@ -114,20 +88,6 @@ Comparison CompareBytes(std::string_view page, std::string_view listing)
 {
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     return Compare(ScratchFile(name + ".html", page), ScratchFile(name + ".csv", listing));
-}
-
-Rows NoMatrixReport(const std::string& note)
-{
-    return {
-        note,
-        "VELLUM Award Modes: [MIX] [CW] ",
-        "VELLUM Award Bands: [160] [80] ",
-        "",
-        "Couldn't find LoTW match for G: England in VELLUM",
-        "Couldn't find LoTW match for DL: Germany in VELLUM",
-        "Couldn't find LoTW match for F: France in VELLUM",
-        "",
-    };
 }
 
 std::string Utf16LittleEndian(std::string_view text)

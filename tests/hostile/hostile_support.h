@@ -4,8 +4,8 @@
 // Every test starts from one small, sound pair - a LoTW page with the rows
 // ABU AIL IS. (DELETED), ENGLAND and FEDERAL REPUBLIC OF GERMANY, and a
 // listing of England, Germany and France over the columns MIX, CW, 160 and
-// 80 - and damages one of the two files in one way.  SoundReport() is what
-// the sound pair gives.
+// 80 - and damages one of the two files in one way.  What the sound pair
+// gives is the case hostile/sound-pair-gives-the-sound-report (CaseRows).
 #pragma once
 
 #include <string>
@@ -43,24 +43,12 @@ std::string SoundListingHeader();           // "Prefix,Country,MIX,CW,160,80"
 std::vector<std::string> SoundListingRows();  // England, Germany, France
 std::string SoundListing();                 // header and rows, CR LF line ends
 
-Rows SoundReport();
-
 // Writes bytes to a file of the test tree's scratch folder; returns its path.
 std::string ScratchFile(const std::string& name, std::string_view bytes);
 std::string ScratchFolder();
 
 Comparison Compare(const std::string& pagePath, const std::string& listingPath);
 Comparison CompareBytes(std::string_view page, std::string_view listing);
-
-// The report of a comparison whose page held no usable credit matrix: the
-// note that says why, the listing's header lines, one not-found note per
-// listing entity.
-Rows NoMatrixReport(const std::string& note);
-
-// The notes that explain a page without usable credits.
-extern const char* const kNoMatrixNote;
-extern const char* const kBrokenRowNote;
-extern const char* const kUtf16PageNote;
 
 // UTF-16 little-endian with a byte-order mark, as Windows "Unicode" text.
 std::string Utf16LittleEndian(std::string_view text);
