@@ -108,7 +108,7 @@ TEST(FileDrop, FillsTheMatchingFieldsOrRefusesTheWholeDrop)
         EXPECT_TRUE(WaitUntil([&] { return main.FileRows(IDC_CSV_FILE) == Rows{listing}; }));
         EXPECT_EQ(main.FileRows(IDC_HTML_FILE), Rows{page});
         ASSERT_TRUE(main.Compare());
-        EXPECT_EQ(main.ResultRows(), CommandLineRows(kHtml, kListingA)) << "Compare reads the dropped files";
+        EXPECT_EQ(main.ResultRows(), CaseRows(kCaseA)) << "Compare reads the dropped files";
 
         // One file replaces its own field only.
         DropFiles(main.Window(), {kListingB});
@@ -140,7 +140,7 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
     const std::string html = kHtml;
     const std::string csv = TestFile("fixtures\\listing-accents.csv");
     std::string expected;  // as Save writes it
-    for (const std::string& row : CommandLineRows(html, csv))
+    for (const std::string& row : CaseRows(kAccentsCase))
         expected += row + "\r\n";
     const int wideLength = ::MultiByteToWideChar(CP_ACP, 0, expected.c_str(), -1, nullptr, 0);
     std::wstring expectedWide(static_cast<std::size_t>(wideLength), L'\0');
@@ -187,7 +187,7 @@ TEST(CopyReport, CtrlCAndTheListMenuCopyTheWholeReport)
 TEST(CopyReport, CtrlCHeldDownCopiesOnce)
 {
     std::string expected;
-    for (const std::string& row : CommandLineRows(kHtml, kListingA))
+    for (const std::string& row : CaseRows(kCaseA))
         expected += row + "\r\n";
     RunMainWindow([&](MainWindow& main) {
         ASSERT_TRUE(main.ChooseHtml(kHtml));
@@ -224,7 +224,7 @@ TEST(ReportBytes, ShownThroughTheCodePageCopiedAndSavedAsTheCommandLineWritesThe
     std::string expected;
     std::wstring expectedWide;
     Rows shown;
-    for (const std::string& row : CommandLineRows(kHtml, csv)) {
+    for (const std::string& row : CaseRows(kAccentsCase)) {
         expected += row + "\r\n";
         shown.push_back(ThroughCodePage(CP_ACP, row));
         expectedWide += WideFromUtf8(shown.back()) + L"\r\n";

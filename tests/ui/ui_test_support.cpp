@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "cli_command.h"
 #include "file_bytes.h"
 #include "framework/win_app.h"
 #include "resources/resource.h"
@@ -59,37 +58,6 @@ TemporaryCopy::~TemporaryCopy()
     if (!subfolder_.empty())
         ::RemoveDirectoryW(WideFromUtf8(subfolder_).c_str());
     ::RemoveDirectoryA(folder_.c_str());
-}
-
-std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
-                                         bool submittedAsChecked)
-{
-    const std::string outPath = TemporaryName("out");
-    const std::string errPath = TemporaryName("err");
-    std::FILE* out = std::fopen(outPath.c_str(), "wb");
-    std::FILE* err = std::fopen(errPath.c_str(), "wb");
-    std::vector<std::string> args;
-    if (submittedAsChecked)
-        args.push_back("--submitted-as-checked");
-    args.push_back(html);
-    args.push_back(csv);
-    if (out && err)
-        RunCompareCommand(args, out, err);
-    if (out)
-        std::fclose(out);
-    if (err)
-        std::fclose(err);
-
-    // One row per line, each ended by LF.
-    std::string text;
-    EXPECT_TRUE(ReadFileBytes(outPath, text)) << outPath;
-    ::DeleteFileA(outPath.c_str());
-    ::DeleteFileA(errPath.c_str());
-    std::vector<std::string> rows;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        rows.push_back(text.substr(start, end - start));
-    return rows;
 }
 
 bool MainWindow::Choose(int buttonId, const char* dialogTitle, const std::string& path)

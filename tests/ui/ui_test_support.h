@@ -1,5 +1,5 @@
 // ui_test_support.h - what the window tests share: the application object,
-// the test files, the report the command line prints, and a handle on the
+// the test files, the cases that give their reports, and a handle on the
 // running main window.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "case_rows.h"
 #include "dialog_driver.h"
 #include "tornwick_app.h"
 
@@ -41,9 +42,12 @@ private:
     std::string path_;
 };
 
-// The rows tornwick-compare prints for the two files.
-std::vector<std::string> CommandLineRows(const std::string& html, const std::string& csv,
-                                         bool submittedAsChecked = false);
+// The cases of tests/cases that compare these files (CaseRows gives their
+// rows): the rows the window must show for them.
+inline const char* const kCaseA = "rows/worked-and-submitted-cells-are-not-checked";
+inline const char* const kSubmittedCaseA = "rows/submitted-cells-are-checked-when-asked";
+inline const char* const kCaseB = "header/country-name-listing-with-a-delete-mark";
+inline const char* const kAccentsCase = "rows/names-keep-their-bytes";
 
 // The main window as the driver sees it.
 class MainWindow {
