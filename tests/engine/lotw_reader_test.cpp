@@ -134,17 +134,3 @@ TEST(LotwReader, EmptyCellElementShiftsTheRestOfTheRow)
     // From CW on every column reads a closing tag (or "td") instead of its text.
     EXPECT_EQ(CreditOf(index, "JA"), "XX" + std::string(16, ' '));
 }
-
-TEST(LotwReader, LfAndCrLfPagesGiveTheSameIndex)
-{
-    for (const char* name : {"lotw-small.html", "lotw-small-crlf.html"}) {
-        File page(std::fopen(Fixture(name).c_str(), "r"));
-        ASSERT_TRUE(page) << name;
-        LineReader reader(page.get());
-        const EntityIndex index = ReadLotwMatrix(reader);
-        EXPECT_EQ(Keys(index.Root()), (Strings{"A1", "DL", "G", "GM", "JA", "K"})) << name;
-        //                                 M P C R I S 1 8 6 4 3 2 1 1 1 1 6 2
-        EXPECT_EQ(CreditOf(index, "G"), "XXX   XX          ") << name;
-        EXPECT_EQ(CreditOf(index, "K"), "XX         X      ") << name;
-    }
-}
