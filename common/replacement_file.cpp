@@ -10,7 +10,8 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
     if (!ResolveTarget())
         return;
     if (direct_) {
-        file_ = OpenFile(target_, "wb");
+        if (!file_)  // unless the target is a stream already open
+            file_ = OpenFile(target_, "wb");
         if (!file_)
             Fail(std::strerror(errno));
     } else {

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "file_identity.h"
 #include "replacement_file.h"
 #include "text_encoding.h"
 
@@ -98,7 +99,8 @@ StdioFile OpenFile(const std::string& path, const char* mode)
 const char* const ReplacementFile::kSeparators = "/\\";
 
 // A device or pipe (NUL, CON, a named pipe) is written to directly; a link is
-// replaced as any file.
+// replaced as any file.  A file with the read-only attribute is refused, as
+// Windows refuses to open it for writing.
 bool ReplacementFile::ResolveTarget()
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(target_).c_str(), 0,
@@ -109,6 +111,10 @@ bool ReplacementFile::ResolveTarget()
         direct_ = type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
         ::CloseHandle(handle);
     }
+    const DWORD attributes = ::GetFileAttributesW(WindowsFileName(target_).c_str());
+    if (!direct_ && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Fail(SystemErrorText(ERROR_ACCESS_DENIED));
     return true;
 }
 
@@ -157,4 +163,52 @@ bool ReplacementFile::MoveOverTarget()
 void ReplacementFile::RemoveTemporary() const
 {
     ::DeleteFileW(WindowsFileName(temporary_).c_str());
+}
+
+namespace {
+
+std::uint64_t Number(DWORD high, DWORD low)
+{
+    return std::uint64_t{high} << 32 | low;
+}
+
+// A file on the disk: its index, and its last write time to tell apart files of
+// one index on two volumes.  Under Wine a standard input that a Linux shell
+// redirected tells no volume (GetFileInformationByHandle fails), but these.
+std::optional<FileIdentity> IdentityOf(HANDLE handle)
+{
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(handle, &info))
+        return FileIdentity{Number(info.nFileIndexHigh, info.nFileIndexLow),
+                            Number(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+    FILE_ID_INFO id{};
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) ||
+        !::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic))
+        return std::nullopt;
+    std::uint64_t index = 0;  // the low half of the 128-bit id, as above
+    std::memcpy(&index, id.FileId.Identifier, sizeof index);
+    return FileIdentity{index, static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart)};
+}
+
+}  // namespace
+
+// Opened for no access, so that a file another program holds is still seen.
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<FileIdentity> identity = IdentityOf(handle);
+    ::CloseHandle(handle);
+    return identity;
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* stream)
+{
+    return IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
 }

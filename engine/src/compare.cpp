@@ -1,6 +1,7 @@
 #include "compare.h"
 
 #include <cstdio>
+#include <new>
 #include <optional>
 
 #include "format.h"
@@ -91,10 +92,8 @@ RunOutcome FileFailure(RunStatus status, const char* what, const char* kind, con
     return outcome;
 }
 
-}  // namespace
-
-RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
-                         CompareOptions& options, ReportSink& resultList)
+RunOutcome Run(const ComparisonInput& html, const ComparisonInput& csv, CompareOptions& options,
+               ReportSink& resultList, bool& sinkTouched)
 {
     // Both files are opened before anything changes, so a file that cannot
     // be opened leaves the shown report and the options as they were.
@@ -137,7 +136,28 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     outcome.problemNotes = lists.LineCount(ReportGroup::NotesGroup) - pass.headerNotes;
     outcome.errorRows = lists.ErrorLines();
 
+    sinkTouched = true;
     resultList.Clear();
     ReportShowAll(lists, resultList);
     return outcome;
+}
+
+}  // namespace
+
+// The report is held whole before it is shown; one larger than the memory
+// the program may take ends the run, never the program.
+RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
+                         CompareOptions& options, ReportSink& resultList)
+{
+    bool sinkTouched = false;
+    try {
+        return Run(html, csv, options, resultList, sinkTouched);
+    } catch (const std::bad_alloc&) {
+        if (sinkTouched)
+            resultList.Clear();  // part of a report is no report
+        RunOutcome outcome;
+        outcome.status = RunStatus::OutOfMemory;
+        outcome.message = "ERROR:  Not enough memory to compare the files.";
+        return outcome;
+    }
 }
