@@ -56,7 +56,7 @@ public:
     }
 
     bool Opened() const { return !file_ || file_->Error().empty(); }
-    bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : std::fflush(out_) == 0); }
+    bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : FlushAll(out_)); }
     std::string Failure() const
     {
         const std::string reason = file_ ? file_->Error() : reason_;
@@ -193,7 +193,7 @@ namespace {
 int PrintText(const char* text, const char* what, std::FILE* out, std::FILE* err)
 {
     errno = 0;
-    if (std::fputs(text, out) >= 0 && std::fflush(out) == 0)
+    if (WriteAll(out, text) && FlushAll(out))
         return kExitAgree;
     PrintMessage(err, std::string("could not write the ") + what + ": " + std::strerror(errno != 0 ? errno : EIO));
     return kExitTrouble;

@@ -7,13 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "stdio_file.h"
 #include "system.h"
 
 const bool kSlashQuestionAsksForHelp = false;
 
 bool WriteText(std::FILE* stream, std::string_view text, TextKind)
 {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    return WriteAll(stream, text);
 }
 
 FileKind KindOf(const std::string& path)

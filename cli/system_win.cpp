@@ -5,6 +5,7 @@
 
 #include <io.h>
 
+#include "stdio_file.h"
 #include "system.h"
 #include "text_encoding.h"
 
@@ -15,7 +16,7 @@ bool WriteText(std::FILE* stream, std::string_view text, TextKind kind)
     const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
     DWORD mode = 0;
     if (text.empty() || !::GetConsoleMode(handle, &mode))
-        return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+        return WriteAll(stream, text);
     std::wstring wide;
     WideFromCodePage(text, kind == TextKind::Message ? CP_UTF8 : CP_ACP, wide);
     std::fflush(stream);

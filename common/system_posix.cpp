@@ -15,6 +15,16 @@ StdioFile OpenFile(const std::string& path, const char* mode)
     return StdioFile(std::fopen(path.c_str(), mode));
 }
 
+bool WriteAll(std::FILE* file, std::string_view bytes)
+{
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool FlushAll(std::FILE* file)
+{
+    return std::fflush(file) == 0;
+}
+
 const char* const ReplacementFile::kSeparators = "/";
 
 namespace {

@@ -96,6 +96,38 @@ StdioFile OpenFile(const std::string& path, const char* mode)
     return StdioFile(::_wfopen(WindowsFileName(path).c_str(), WideFromUtf8(mode).c_str()));
 }
 
+namespace {
+
+// A write that a full disk took only in part (as Wine's WriteFile does)
+// succeeds for the system, and the C runtime fails it with EINVAL.  One byte
+// more, written past the stream's buffer, fails whole with the system's own
+// reason, which the C runtime maps as it should ("No space left on device").
+// The stream is failing already: the byte spoils nothing that was sound.
+void AskTheSystemWhy(std::FILE* file)
+{
+    const int before = errno;
+    if (::_write(::_fileno(file), "", 1) == 1 || errno == 0)
+        errno = before != 0 ? before : EIO;
+}
+
+}  // namespace
+
+bool WriteAll(std::FILE* file, std::string_view bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+        return true;
+    AskTheSystemWhy(file);
+    return false;
+}
+
+bool FlushAll(std::FILE* file)
+{
+    if (std::fflush(file) == 0)
+        return true;
+    AskTheSystemWhy(file);
+    return false;
+}
+
 const char* const ReplacementFile::kSeparators = "/\\";
 
 // A device or pipe (NUL, CON, a named pipe) is written to directly; a link is

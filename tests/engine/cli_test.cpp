@@ -751,6 +751,19 @@ TEST(CliCommand, ReportFileHeldByAnotherProgram)
     EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
 }
 
+// A report file with the read-only attribute is refused, and kept.
+TEST(CliCommand, ReadOnlyReportFileIsKept)
+{
+    const std::string folder = ScratchFolderNamed("read-only");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    const std::wstring name = WindowsFileName(target);
+    ASSERT_TRUE(::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
+    ExpectReportNotWritten({"-o", target, Fixture("lotw-small.html"), Fixture("listing-agree.csv")}, target,
+                           "could not write " + target + ": Access denied", {"old.txt"});
+    ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // The full name decides the long form: a short relative name in a deep
 // folder is long too.  Names in the long form are answered as any other.
 TEST(CliCommand, LongForms)

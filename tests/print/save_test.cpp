@@ -213,9 +213,9 @@ TEST(Save, NeverOverTheComparedFiles)
     });
     std::string bytes;
     ASSERT_TRUE(ReadFileBytes(folder + "\\dxcc.csv", bytes));
-    EXPECT_EQ(bytes, listing);
+    EXPECT_TRUE(bytes == listing) << "the listing was written over";
     ASSERT_TRUE(ReadFileBytes(folder + "\\page.html", bytes));
-    EXPECT_EQ(bytes, page);
+    EXPECT_TRUE(bytes == page) << "the page was written over";
     EXPECT_EQ(FilesIn(folder).size(), 2u);
 }
 
