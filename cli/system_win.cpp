@@ -33,8 +33,9 @@ FileKind KindOf(const std::string& path)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder : FileKind::Regular;
 }
 
-// The C runtime never gives a file the number of a standard stream that
-// has no handle: nothing to keep apart.
+// Nothing to do: the C runtime keeps the numbers of the standard streams for
+// them, with a handle or without (then reading one fails), and never gives
+// one to a file the program opens.
 void KeepStandardStreamsApart() {}
 
 namespace {
