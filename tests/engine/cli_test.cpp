@@ -9,7 +9,6 @@
 #include "cli_command.h"
 #include "file_bytes.h"
 #include "stdio_file.h"
-#include "system.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -589,22 +588,6 @@ TEST(CliCommand, ReadOnlyReportFileIsKept)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(Slurp(target), kOldReport);
     EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
-}
-
-// With standard input closed ("<&-"), a file opened takes no standard
-// stream's number: "-" is then unreadable, not that file.
-TEST(CliCommand, ClosedStandardInput)
-{
-    const std::string err = ScratchPath("closed-err.txt");
-    const int status = InChild([&] {
-        ::close(0);
-        KeepStandardStreamsApart();
-        const Result r = RunCli({Fixture("lotw-small.html"), "-"}, stdin);
-        Spill(err, r.err);
-        return r.status;
-    });
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitTrouble) << status;
-    EXPECT_EQ(Slurp(err), "tornwick-compare: standard input: Bad file descriptor\n");
 }
 
 TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
