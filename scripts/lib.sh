@@ -35,14 +35,24 @@ tornwick_install() {
 
 # Debian's Wine for 32-bit programs, wine32, is of the i386 architecture,
 # which dpkg then has to take beside the machine's own.
+# Should the install fail (an i386 index the mirror cannot give, say), an
+# architecture this added is taken away again, so that apt-get update does
+# not keep failing on it.
 tornwick_install_wine32() {
+  local sudo=() added=false
+  [ "$(id -u)" = 0 ] || sudo=(sudo)
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "Adding the i386 architecture to dpkg, for wine32"
-    local sudo=()
-    [ "$(id -u)" = 0 ] || sudo=(sudo)
     "${sudo[@]}" dpkg --add-architecture i386
+    added=true
   fi
-  tornwick_install wine32:i386
+  tornwick_install wine32:i386 && return 0
+  if $added; then
+    echo "Could not install wine32: taking the i386 architecture away again" >&2
+    "${sudo[@]}" dpkg --remove-architecture i386
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null || true
+  fi
+  return 1
 }
 
 # Generates the locales, named as /etc/locale.gen lists them ("ja_JP.UTF-8
