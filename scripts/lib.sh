@@ -34,10 +34,10 @@ tornwick_install() {
 }
 
 # Debian's Wine for 32-bit programs, wine32, is of the i386 architecture,
-# which dpkg then has to take beside the machine's own.
-# Should the install fail (an i386 index the mirror cannot give, say), an
-# architecture this added is taken away again, so that apt-get update does
-# not keep failing on it.
+# which dpkg then has to take beside the machine's own.  Should the install
+# fail (an i386 index the mirror cannot give, say), an architecture this
+# added is taken away again, so that apt-get update does not keep failing on
+# it.
 tornwick_install_wine32() {
   local sudo=() added=false
   [ "$(id -u)" = 0 ] || sudo=(sudo)
