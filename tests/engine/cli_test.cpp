@@ -502,47 +502,6 @@ TEST(CliCommand, ReportFileBeyondALimit)
     EXPECT_EQ(Slurp(target), kOldReport);
 }
 
-// AddressSanitizer takes more address space than any limit would leave.
-#ifndef __SANITIZE_ADDRESS__
-TEST(CliCommand, ReportFileBeyondTheMemoryLimit)
-{
-    const std::string folder = ScratchFolderNamed("memory-limited");
-    const std::string target = folder + "/old.txt";
-    const std::string err = ScratchPath("memory-limited-err.txt");
-    Spill(target, kOldReport);
-    // A listing without end on standard input: its report fills any memory.
-    const int status = InChild([&] {
-        rlimit room{};
-        ::getrlimit(RLIMIT_AS, &room);
-        long pages = 0;
-        if (File statm{std::fopen("/proc/self/statm", "r")})
-            (void)std::fscanf(statm.get(), "%ld", &pages);
-        room.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
-        ::setrlimit(RLIMIT_AS, &room);
-        cookie_io_functions_t reads{};
-        reads.read = [](void*, char* buffer, size_t size) -> ssize_t {
-            static bool header = true;
-            const std::string_view rows = header ? "Prefix,Country,MIX,160,80\n" : "ZZ,Nowhere,*,*,*\n";
-            header = false;
-            std::size_t filled = 0;
-            while (filled + rows.size() <= size) {
-                std::memcpy(buffer + filled, rows.data(), rows.size());
-                filled += rows.size();
-            }
-            return static_cast<ssize_t>(filled);
-        };
-        File endless(::fopencookie(nullptr, "r", reads));
-        const Result r = RunCli({"-o", target, Fixture("lotw-small.html"), "-"}, endless.get());
-        Spill(err, r.err);
-        return r.status;
-    });
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitTrouble) << status;
-    EXPECT_EQ(Slurp(err), "tornwick-compare: out of memory\n");
-    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
-    EXPECT_EQ(Slurp(target), kOldReport);
-}
-#endif
-
 // A name of an open stream of this process is written through that stream:
 // what the shell wrote to it before stays.
 TEST(CliCommand, ReportToAnOpenStream)
