@@ -14,6 +14,7 @@
 #include "list_box_sink.h"
 #include "report_font.h"
 #include "resources/resource.h"
+#include "screen_reader_names.h"
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
@@ -39,6 +40,8 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
         OnMessage<&CtornwickDlg::OnAfterDpiChange>(kAfterDpiChangeMessage),
+        OnMessage<&CtornwickDlg::OnVKeyToItem>(WM_VKEYTOITEM),
+        OnMessage<&CtornwickDlg::OnDestroy>(WM_DESTROY),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;
@@ -66,7 +69,37 @@ BOOL CtornwickDlg::OnInitDialog()
     SetListFont(dpi);
     AfxWidenControlsToTheirText(m_hWnd, dpi);
     ::DragAcceptFiles(m_hWnd, TRUE);
+    NameForScreenReaders(htmlFileList.GetSafeHwnd(), L"HTML file");
+    NameForScreenReaders(csvFileList.GetSafeHwnd(), L"CSV file");
+    NameForScreenReaders(resultList.GetSafeHwnd(), L"Report");
     return TRUE;
+}
+
+void CtornwickDlg::OnDestroy()
+{
+    for (const CListBox* list : {&htmlFileList, &csvFileList, &resultList})
+        ForgetScreenReaderName(list->GetSafeHwnd());
+}
+
+// The result list's rows cannot be selected: the keys that would move the
+// selection scroll the list instead, a row or a page at a time or to either
+// end, as its scroll bar does.
+int CtornwickDlg::OnVKeyToItem(WPARAM key, LPARAM list)
+{
+    if (reinterpret_cast<HWND>(list) != resultList.GetSafeHwnd())
+        return -1;  // the list's own handling
+    int scroll = -1;
+    switch (LOWORD(key)) {
+    case VK_UP: scroll = SB_LINEUP; break;
+    case VK_DOWN: scroll = SB_LINEDOWN; break;
+    case VK_PRIOR: scroll = SB_PAGEUP; break;
+    case VK_NEXT: scroll = SB_PAGEDOWN; break;
+    case VK_HOME: scroll = SB_TOP; break;
+    case VK_END: scroll = SB_BOTTOM; break;
+    default: return -1;
+    }
+    resultList.SendMessage(WM_VSCROLL, MAKEWPARAM(scroll, 0));
+    return -2;  // handled: no row is selected
 }
 
 void CtornwickDlg::AddAboutMenuItem()

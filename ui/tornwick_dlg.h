@@ -52,6 +52,8 @@ protected:
     void OnDropFiles(WPARAM drop, LPARAM);
     void OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
     void OnAfterDpiChange(WPARAM dpi, LPARAM);
+    int OnVKeyToItem(WPARAM key, LPARAM list);
+    void OnDestroy();
 
     // Empties the result list and fills it with the rows that write gives
     // the sink, as Compare does with a comparison's, and tells the user when

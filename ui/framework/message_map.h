@@ -20,6 +20,7 @@
 //     void (UINT id, LPARAM)      WM_SYSCOMMAND
 //     void (WPARAM, LPARAM)       messages that carry a handle in wParam
 //                                 (WM_DROPFILES, WM_CONTEXTMENU)
+//     int (WPARAM, LPARAM)        the same, answered (WM_VKEYTOITEM)
 //     HANDLE-like ()              messages whose answer is a handle
 //                                 (WM_QUERYDRAGICON)
 #pragma once
@@ -77,8 +78,12 @@ LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
     using Result = typename Traits::ResultType;
     Class& self = static_cast<Class&>(target);
     if constexpr (std::is_same_v<typename Traits::Arguments, std::tuple<WPARAM, LPARAM>>) {
-        (self.*Handler)(wParam, lParam);
-        return 0;
+        if constexpr (std::is_void_v<Result>) {
+            (self.*Handler)(wParam, lParam);
+            return 0;
+        } else {
+            return static_cast<LRESULT>((self.*Handler)(wParam, lParam));
+        }
     } else if constexpr (std::is_invocable_v<decltype(Handler), Class&, UINT, LPARAM>) {
         (self.*Handler)(static_cast<UINT>(wParam), lParam);
         return 0;

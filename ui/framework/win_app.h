@@ -40,7 +40,8 @@ public:
     std::string HelpFilePath() const;
 
     // The default handler of ID_HELP: opens the help page with the user's
-    // browser, or tells the user that the browser did not start.  An
+    // browser, or tells the user that the page is missing (and
+    // m_strHelpPageMissing) or that the browser did not start.  An
     // application makes help available by mapping ID_HELP to it in its
     // command table.
     void OnHelp();
@@ -49,8 +50,10 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
 protected:
-    // The help page's file name, set by the application.
+    // The help page's file name, set by the application, and what the user
+    // can do when it is not beside the program.
     std::string m_strHelpPageName;
+    std::string m_strHelpPageMissing;
 
 private:
     mutable std::string m_strAppName;
