@@ -19,7 +19,7 @@
 #include <cstddef>
 #include <string>
 
-#include "framework/list_box.h"
+#include "framework/wnd.h"
 #include "report_rows.h"
 #include "report_sink.h"
 

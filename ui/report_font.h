@@ -2,7 +2,7 @@
 // printed in, so that their padded fields line up in columns.
 #pragma once
 
-#include "framework/font.h"
+#include "framework/gdi.h"
 
 // Makes font the face "Modern", fixed pitch, of that cell height (and that
 // character width; 0: the face's own); the font mapper picks the nearest

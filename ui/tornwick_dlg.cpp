@@ -8,7 +8,7 @@
 #include "about_dlg.h"
 #include "file_dialog.h"
 #include "format.h"
-#include "framework/dc.h"
+#include "framework/gdi.h"
 #include "framework/dpi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"

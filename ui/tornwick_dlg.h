@@ -19,8 +19,8 @@
 #include "compare.h"
 #include "file_dialog.h"
 #include "framework/dialog.h"
-#include "framework/font.h"
-#include "framework/list_box.h"
+#include "framework/gdi.h"
+#include "framework/wnd.h"
 #include "report_rows.h"
 #include "report_sink.h"
 

@@ -2,7 +2,7 @@
 // fit their controls, and a move to a screen of another DPI.
 #include "tornwick_dlg.h"
 
-#include "framework/dc.h"
+#include "framework/gdi.h"
 #include "framework/dpi.h"
 #include "report_font.h"
 
@@ -15,7 +15,7 @@ int CharacterWidth(const CFont& font)
 {
     CClientDC screen(nullptr);
     const CDC::Selection selected = screen.SelectObject(font);
-    TEXTMETRICA metrics{};
+    TEXTMETRIC metrics{};
     screen.GetTextMetrics(metrics);
     return metrics.tmAveCharWidth;
 }

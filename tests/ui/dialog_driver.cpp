@@ -335,7 +335,7 @@ std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Time
     info.window = box;
     info.caption = caption;
     info.owner = ::GetWindow(box, GW_OWNER);
-    const HICON stop = ::LoadIconA(nullptr, IDI_HAND);
+    const HICON stop = ::LoadIcon(nullptr, IDI_HAND);
     for (HWND child : ChildWindows(box)) {
         if (ClassName(child) != "Static")
             continue;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "dc.h"
+#include "gdi.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 template <class Function>
 Function FindUser32Function(const char* name)
 {
-    HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    HMODULE user32 = ::GetModuleHandle(L"user32.dll");
     if (!user32)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)));

@@ -38,7 +38,7 @@ INT_PTR CPrintDialog::DoModal()
     // A second run asks for a fresh context; the old one is not leaked.
     if (m_pd.hDC)
         ::DeleteDC(std::exchange(m_pd.hDC, nullptr));
-    return ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
+    return ::PrintDlg(&m_pd) ? IDOK : IDCANCEL;
 }
 
 HDC CPrintDialog::DetachPrinterDC()

@@ -41,7 +41,7 @@ public:
     // Hands the device context over; the caller deletes it.
     HDC DetachPrinterDC();
 
-    PRINTDLGA m_pd{};
+    PRINTDLG m_pd{};
 
 private:
     static UINT_PTR CALLBACK HookProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
