@@ -1,20 +1,33 @@
+// The main window: every member of CtornwickDlg.  The work that is not the
+// window's is done by free functions in files named for it: the Open and
+// Save dialogs (file_dialog), dropped names (file_drop), the pages for the
+// printer (printed_pages), the clipboard (clipboard), the list's font
+// (report_font) and the names for screen readers (screen_reader_names).
 #include "tornwick_dlg.h"
 
 #include <commdlg.h>
 
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include "about_dlg.h"
 #include "file_dialog.h"
+#include "file_drop.h"
 #include "format.h"
-#include "framework/gdi.h"
+#include "clipboard.h"
 #include "framework/dpi.h"
+#include "framework/gdi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"
+#include "replacement_file.h"
 #include "report_font.h"
 #include "resources/resource.h"
 #include "screen_reader_names.h"
+#include "text_encoding.h"
+#include "printed_pages.h"
+#include "framework/print_dialog.h"
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
@@ -244,4 +257,145 @@ bool CtornwickDlg::HasWholeReport(const char* nothingText, const char* incomplet
     if (refusal)
         AfxMessageBox(refusal, MB_ICONSTOP);
     return false;
+}
+
+// The report goes to a temporary file beside the target and over it only
+// when every byte is on disk: a failed save never damages the user's file.
+void CtornwickDlg::OnSave()
+{
+    if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
+        return;
+    static const FileDialogSettings kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
+                                            L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};
+    const std::optional<std::string> path = AskFileName(FileDialogKind::Save, kReportFile);
+    if (!path)
+        return;
+
+    ReplacementFile file(*path);
+    bool written = true;
+    // The count is read again before every row: the list is the report.
+    for (int row = 0; written && row < resultList.GetCount(); ++row)
+        written = file.Write(reportRows_.Row(row)) && file.Write("\r\n");
+    if (!written || !file.Commit())
+        AfxMessageBox(Format("ERROR:  Could not save the report to %s.\n\n%s.", path->c_str(), file.Error().c_str()),
+                      MB_ICONSTOP);
+}
+
+void CtornwickDlg::OnPrint()
+{
+    if (!HasWholeReport("ERROR:  Nothing to print.", "ERROR:  The report is incomplete, so it was not printed."))
+        return;
+    CPrintDialog dialog(AFX_PD_DEFAULT_FLAGS, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    // Released in the reverse order: the context, the font, then the
+    // dialog's printer records.
+    CFont font;
+    CDC printer;
+    printer.Attach(dialog.DetachPrinterDC());
+    PrintPages(printer, font, ShownRows{resultList, reportRows_});
+}
+
+// The report as Save writes it, every row ended by CR LF: its bytes, and as
+// the list shows them, read through the system's code page.  From Ctrl+C
+// (or Ctrl+Insert) anywhere in the window, or the result list's menu.
+void CtornwickDlg::OnCopyReport()
+{
+    // With nothing to copy there is nothing worth saying either.
+    if (!HasWholeReport(nullptr, "ERROR:  The report is incomplete, so it was not copied."))
+        return;
+    // Row by row, so that a byte the code page cannot read stays in its row.
+    std::string text;
+    std::wstring wide;
+    std::wstring shown;
+    for (int row = 0; row < resultList.GetCount(); ++row) {
+        const std::string_view bytes = reportRows_.Row(row);
+        text.append(bytes).append("\r\n");
+        WideFromCodePage(bytes, CP_ACP, shown);
+        wide.append(shown).append(L"\r\n");
+    }
+    if (!PutOnClipboard(m_hWnd, text, wide))
+        AfxMessageBox("ERROR:  Could not copy the report to the clipboard.", MB_ICONSTOP);
+}
+
+void CtornwickDlg::OnContextMenu(WPARAM window, LPARAM point)
+{
+    const HWND list = resultList.GetSafeHwnd();
+    if (reinterpret_cast<HWND>(window) != list)
+        return;
+    POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard (Shift+F10, the menu key)
+        at = POINT{0, 0};
+        ::ClientToScreen(list, &at);
+    }
+    const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&::DestroyMenu)> menu(
+        ::CreatePopupMenu(), &::DestroyMenu);
+    if (!menu)
+        return;
+    const UINT state = resultList.GetCount() > 0 ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_COPY_REPORT, L"&Copy report\tCtrl+C");
+    ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd,
+                     nullptr);
+}
+
+bool CtornwickDlg::PreTranslateMessage(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN)
+        return false;
+    const auto down = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    const bool copyKey = message.wParam == 'C' || message.wParam == VK_INSERT;
+    if (!copyKey || !down(VK_CONTROL) || down(VK_SHIFT) || down(VK_MENU))
+        return false;
+    // A key held down repeats (bit 30: it was down before): one copy, not
+    // one more on the clipboard's history for every repeat.
+    const bool repeat = (message.lParam & (LPARAM{1} << 30)) != 0;
+    if (!repeat)
+        OnCopyReport();
+    return true;
+}
+
+void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)
+{
+    const auto handle = reinterpret_cast<HDROP>(drop);
+    const std::vector<std::string> names = DroppedFileNames(handle);
+    ::DragFinish(handle);
+    if (names.empty())
+        return;
+
+    const DropSorting sorting = SortDroppedFiles(names, IsFolder);
+    if (!sorting.refusal.empty()) {
+        AfxMessageBox(sorting.refusal, MB_ICONSTOP);
+        return;
+    }
+    if (!sorting.html.empty())
+        ShowChosenFile(sorting.html, htmlPath_, htmlFileList);
+    if (!sorting.csv.empty())
+        ShowChosenFile(sorting.csv, csvPath_, csvFileList);
+}
+
+void CtornwickDlg::SetListFont(UINT dpi)
+{
+    CreateListFont(listFont_, dpi);
+    resultList.SetFont(listFont_, true);
+}
+
+// The window moved to a screen of another DPI (or the user changed the
+// scale): the dialog manager rescales the template's layout and font; the
+// list's own font is ours to remake.
+void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
+{
+    const auto& rect = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    SetListFont(HIWORD(dpi));
+    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, HIWORD(dpi), 0);
+}
+
+// Once the dialog manager has laid the template out again for the new DPI
+// (and may have handed its own font to every control): the list gets its
+// font back, and the labels their room at that DPI.
+void CtornwickDlg::OnAfterDpiChange(WPARAM dpi, LPARAM)
+{
+    resultList.SetFont(listFont_, true);
+    AfxWidenControlsToTheirText(m_hWnd, static_cast<UINT>(dpi));
 }
