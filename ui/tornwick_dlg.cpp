@@ -71,6 +71,7 @@ void CtornwickDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CtornwickDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    LoadAccelTable(IDD_MAIN);
     AddAboutMenuItem();
 
     SetIcon(appIcon_, true);
@@ -338,20 +339,14 @@ void CtornwickDlg::OnContextMenu(WPARAM window, LPARAM point)
                      nullptr);
 }
 
+// Ctrl+C and Ctrl+Insert are the accelerators' (IDD_MAIN); a key held
+// down repeats (bit 30: it was down before), which would copy once more for
+// every repeat, onto the clipboard's history too.
 bool CtornwickDlg::PreTranslateMessage(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN)
-        return false;
-    const auto down = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    const bool repeat = message.message == WM_KEYDOWN && (message.lParam & (LPARAM{1} << 30)) != 0;
     const bool copyKey = message.wParam == 'C' || message.wParam == VK_INSERT;
-    if (!copyKey || !down(VK_CONTROL) || down(VK_SHIFT) || down(VK_MENU))
-        return false;
-    // A key held down repeats (bit 30: it was down before): one copy, not
-    // one more on the clipboard's history for every repeat.
-    const bool repeat = (message.lParam & (LPARAM{1} << 30)) != 0;
-    if (!repeat)
-        OnCopyReport();
-    return true;
+    return repeat && copyKey && (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)

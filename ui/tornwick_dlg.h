@@ -35,7 +35,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    bool PreTranslateMessage(const MSG& message) override;  // Ctrl+C
+    bool PreTranslateMessage(const MSG& message) override;
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();

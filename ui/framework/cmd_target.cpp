@@ -41,6 +41,8 @@ bool CCmdTarget::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message == WM_COMMAND) {
         notification = HIWORD(wParam);
         id = LOWORD(wParam);
+        if (notification == 1 && lParam == 0)
+            notification = 0;  // an accelerator: the command of its menu item
     }
     const MessageMapEntry* entry = GetMessageMap().Find(message, notification, id);
     if (!entry)

@@ -4,15 +4,18 @@
 //     INT_PTR result = dialog.DoModal();
 //
 // DoModal creates the window from the template in the program's resources,
-// calls OnInitDialog, runs until a handler calls EndDialog, destroys the
-// window and returns the id it was ended with (-1 when the window could not
-// be created).  The dialog is centred over its owner, or on the screen when
-// it has none, unless OnInitDialog moved it.
+// calls OnInitDialog, disables the owner and runs a message loop of its own
+// until a handler calls EndDialog; then it destroys the window and returns
+// the id it was ended with (-1 when the window could not be created).  The
+// dialog is centred over its owner, or on the screen when it has none,
+// unless OnInitDialog moved it.
 //
 // Messages go to the handlers of the class's command table; IDOK and IDCANCEL
 // end the dialog through OnOK and OnCancel, which is what the OK button, Esc
-// and the close box do.  Keys meant for the whole dialog (a shortcut such as
-// Ctrl+C) reach PreTranslateMessage before the focused control sees them.
+// and the close box do.  Each message the loop takes for the dialog or one
+// of its controls goes to PreTranslateMessage, then to the dialog's
+// accelerator table (LoadAccelTable: keys such as Ctrl+C that send a command
+// from anywhere in the dialog), before the dialog manager sees it.
 #pragma once
 
 #include <windows.h>
@@ -44,6 +47,8 @@ public:
 
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
+    // The accelerator table with that id in the program's resources.
+    void LoadAccelTable(UINT id);
 
     static const MessageMap& ThisMessageMap();
     const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
@@ -59,9 +64,9 @@ protected:
     virtual void OnCancel();
 
     // Sees each message for the dialog or one of its controls that the modal
-    // loop takes from the queue, before the dialog manager does; returns
-    // true when it has handled the message, which then goes no further.  A
-    // dialog's keys would otherwise go to the focused control.
+    // loop takes from the queue, before the accelerators and the dialog
+    // manager do; returns true when it has handled the message, which then
+    // goes no further.
     virtual bool PreTranslateMessage(const MSG& message);
 
     // The default painting of the dialog.
@@ -71,7 +76,7 @@ private:
     friend void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
     INT_PTR HandleInitDialog();
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CenterWindow();
@@ -80,4 +85,7 @@ private:
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     std::vector<CWnd*> m_boundControls;
+    HACCEL m_hAccelTable = nullptr;
+    bool m_bModalEnded = false;
+    INT_PTR m_nModalResult = -1;
 };
