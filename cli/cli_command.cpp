@@ -4,17 +4,20 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "compare.h"
 #include "format.h"
 #include "replacement_file.h"
 #include "stdio_file.h"
+#include "file_identity.h"
 #include "system.h"
 #include "version.h"
 
 namespace {
 
 const char* const kStandardInputName = "standard input";
+const char* const kOutOfMemory = "out of memory";
 
 // Where the report goes (cli_command.h says how), through one buffer of 64 KiB,
 // stdio's or the file's: it is never held whole.
@@ -53,7 +56,7 @@ public:
     }
 
     bool Opened() const { return !file_ || file_->Error().empty(); }
-    bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : std::fflush(out_) == 0); }
+    bool Finish() { return !failed_ && Check(file_ ? file_->Commit() : FlushAll(out_)); }
     std::string Failure() const
     {
         const std::string reason = file_ ? file_->Error() : reason_;
@@ -127,6 +130,10 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     errno = 0;
     const RunOutcome outcome = RunComparison(html, csv, options, report);
     const int errorAfterRun = errno;
+    if (outcome.status == RunStatus::OutOfMemory) {
+        PrintMessage(err, kOutOfMemory);
+        return kExitTrouble;
+    }
     if (outcome.status != RunStatus::Completed) {
         const bool htmlFailed = outcome.status == RunStatus::HtmlNotOpened || outcome.status == RunStatus::HtmlNotRead;
         const ComparisonInput& unread = htmlFailed ? html : csv;
@@ -136,11 +143,12 @@ int Compare(const CliArguments& arguments, std::FILE* in, std::FILE* out, std::F
     const bool written = report.Finish();
     if (!written)
         PrintMessage(err, report.Failure());
-    if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead) {
-        for (const std::string& row : outcome.errorRows)
-            PrintMessage(err, row);
+    // Whatever the status, a script reading standard error learns that the
+    // report may be wrong.
+    for (const std::string& row : outcome.errorRows)
+        PrintMessage(err, row);
+    if (!written || !outcome.headerUnderstood || !outcome.lotwCreditsRead)
         return kExitTrouble;
-    }
     return outcome.mismatchLines > 0 || outcome.problemNotes > 0 ? kExitDisagree : kExitAgree;
 }
 
@@ -179,7 +187,19 @@ void PrintMessage(std::FILE* stream, const std::string& text)
     WriteText(stream, line + "\n", TextKind::Message);
 }
 
-int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in)
+namespace {
+
+// Help and version, which fail as the report does: with the reason.
+int PrintText(const char* text, const char* what, std::FILE* out, std::FILE* err)
+{
+    errno = 0;
+    if (WriteAll(out, text) && FlushAll(out))
+        return kExitAgree;
+    PrintMessage(err, std::string("could not write the ") + what + ": " + std::strerror(errno != 0 ? errno : EIO));
+    return kExitTrouble;
+}
+
+int Run(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in)
 {
     CliArguments arguments;
     std::string error;
@@ -190,6 +210,21 @@ int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std:
     }
     if (arguments.action == CliArguments::Action::Compare)
         return Compare(arguments, in, out, err);
-    std::fputs(arguments.action == CliArguments::Action::Help ? kUsage : "tornwick " TORNWICK_VERSION_TEXT "\n", out);
-    return std::fflush(out) == 0 ? kExitAgree : kExitTrouble;
+    if (arguments.action == CliArguments::Action::Help)
+        return PrintText(kUsage, "help", out, err);
+    return PrintText("tornwick " TORNWICK_VERSION_TEXT "\n", "version", out, err);
+}
+
+}  // namespace
+
+// Out of memory outside the engine (its rows, on their way out) ends the
+// run as inside it does; an unfinished report file is removed on the way.
+int RunCompareCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* in)
+{
+    try {
+        return Run(args, out, err, in);
+    } catch (const std::bad_alloc&) {
+        PrintMessage(err, kOutOfMemory);
+        return kExitTrouble;
+    }
 }

@@ -4,7 +4,7 @@
 // Rows go to `out`, each ended by LF, or with -o into the file, ended by CR LF
 // as Save writes them: replaced whole or not at all, and never over an input.
 // Messages go to `err`, one line each ("tornwick-compare: x: Is a directory");
-// with status 2 the report's own "ERROR:" rows are repeated there.
+// the report's own "ERROR:" rows are repeated there, whatever the status.
 #pragma once
 
 #include <cstdio>

@@ -5,6 +5,7 @@
 #include <io.h>
 
 #include "cli_command.h"
+#include "system.h"
 #include "text_encoding.h"
 
 extern "C" int mainCRTStartup();  // sets the C runtime up and calls wmain
@@ -22,6 +23,7 @@ extern "C" int SystemDllSearchEntry()
 // whole; inside, names are UTF-8.  The report and standard input are bytes.
 int wmain(int argc, wchar_t** argv)
 {
+    KeepStandardStreamsApart();
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
     std::vector<std::string> args;

@@ -2,12 +2,9 @@
 // per system (system_posix.cpp, system_win.cpp).  Names are UTF-8.
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 extern const bool kSlashQuestionAsksForHelp;  // as it does on Windows
 
@@ -21,15 +18,17 @@ bool WriteText(std::FILE* stream, std::string_view text, TextKind kind);
 enum class FileKind { Missing, Folder, Regular, Other };
 FileKind KindOf(const std::string& path);
 
-// The file itself, whatever name leads to it; none for a name that leads
-// nowhere, or a stream on no file on the disk.  Not std::filesystem::equivalent:
-// libstdc++'s says no for a FIFO named twice, mingw's refuses "\\?\" names.
-using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
-std::optional<FileIdentity> IdentityOf(const std::string& path);
-std::optional<FileIdentity> IdentityOf(std::FILE* stream);
+// Called first: a standard stream (0, 1, 2) that was closed is held by a
+// stand-in that fails every read or write with "Bad file descriptor", so
+// that no file the program opens takes its number and is read or written
+// as that stream.
+void KeepStandardStreamsApart();
 
-// While it lives, an interrupt (Ctrl+C, SIGTERM, SIGHUP, a closed console)
-// removes the file, then ends the program as it would have anyway.
+// While it lives, a signal that would end the program (Ctrl+C, Ctrl+\,
+// SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, any but SIGKILL) or a closed console
+// removes the file, then ends the program as it would have anyway.  A
+// file-size limit (ulimit -f) fails the write that passes it, as a full disk
+// does, instead of ending the program.
 class RemovedOnInterrupt {
 public:
     explicit RemovedOnInterrupt(const std::string& path);  // "" for none

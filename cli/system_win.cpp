@@ -2,10 +2,10 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstring>
 
 #include <io.h>
 
+#include "stdio_file.h"
 #include "system.h"
 #include "text_encoding.h"
 
@@ -16,7 +16,7 @@ bool WriteText(std::FILE* stream, std::string_view text, TextKind kind)
     const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
     DWORD mode = 0;
     if (text.empty() || !::GetConsoleMode(handle, &mode))
-        return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+        return WriteAll(stream, text);
     std::wstring wide;
     WideFromCodePage(text, kind == TextKind::Message ? CP_UTF8 : CP_ACP, wide);
     std::fflush(stream);
@@ -33,53 +33,10 @@ FileKind KindOf(const std::string& path)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder : FileKind::Regular;
 }
 
-namespace {
-
-std::uint64_t Number(DWORD high, DWORD low)
-{
-    return std::uint64_t{high} << 32 | low;
-}
-
-// A file on the disk: its index, and its last write time to tell apart files of
-// one index on two volumes.  Under Wine a standard input that a Linux shell
-// redirected tells no volume (GetFileInformationByHandle fails), but these.
-std::optional<FileIdentity> IdentityOf(HANDLE handle)
-{
-    if (::GetFileType(handle) != FILE_TYPE_DISK)
-        return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileInformationByHandle(handle, &info))
-        return FileIdentity{Number(info.nFileIndexHigh, info.nFileIndexLow),
-                            Number(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
-    FILE_ID_INFO id{};
-    FILE_BASIC_INFO basic{};
-    if (!::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) ||
-        !::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic))
-        return std::nullopt;
-    std::uint64_t index = 0;  // the low half of the 128-bit id, as above
-    std::memcpy(&index, id.FileId.Identifier, sizeof index);
-    return FileIdentity{index, static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart)};
-}
-
-}  // namespace
-
-// Opened for no access, so that a file another program holds is still seen.
-std::optional<FileIdentity> IdentityOf(const std::string& path)
-{
-    HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    const std::optional<FileIdentity> identity = IdentityOf(handle);
-    ::CloseHandle(handle);
-    return identity;
-}
-
-std::optional<FileIdentity> IdentityOf(std::FILE* stream)
-{
-    return IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
-}
+// Nothing to do: the C runtime keeps the numbers of the standard streams for
+// them, with a handle or without (then reading one fails), and never gives
+// one to a file the program opens.
+void KeepStandardStreamsApart() {}
 
 namespace {
 

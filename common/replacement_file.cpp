@@ -10,7 +10,8 @@ ReplacementFile::ReplacementFile(std::string target) : target_(std::move(target)
     if (!ResolveTarget())
         return;
     if (direct_) {
-        file_ = OpenFile(target_, "wb");
+        if (!file_)  // unless the target is a stream already open
+            file_ = OpenFile(target_, "wb");
         if (!file_)
             Fail(std::strerror(errno));
     } else {
@@ -57,14 +58,14 @@ bool ReplacementFile::Write(std::string_view bytes)
 {
     if (!file_ || !error_.empty())
         return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size() || Fail(std::strerror(errno));
+    return WriteAll(file_.get(), bytes) || Fail(std::strerror(errno));
 }
 
 bool ReplacementFile::Commit()
 {
     if (!file_ || !error_.empty())
         return false;
-    if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()))
+    if (!FlushAll(file_.get()) || std::ferror(file_.get()))
         return Fail(std::strerror(errno));
     if (!direct_ && !Sync())
         return false;

@@ -11,7 +11,9 @@
 // The new file keeps the replaced one's permissions (on Windows its attributes
 // and security); a target another program holds is tried again for about two
 // seconds; on POSIX a symbolic link stays a link; a device or pipe (/dev/null,
-// NUL) is written to directly.
+// NUL) is written to directly, and a name of an open stream of this process
+// (/dev/stdout, /dev/fd/3) through that stream.  A file made read-only (mode
+// 444 for its owner, the read-only attribute on Windows) is not replaced.
 #pragma once
 
 #include <string>
@@ -38,7 +40,7 @@ public:
 private:
     // Each system's own, in system_posix.cpp and system_win.cpp:
     static const char* const kSeparators;         // of the folders in a name
-    bool ResolveTarget();                         // sets direct_, and target_ past links
+    bool ResolveTarget();                         // sets direct_, and target_ past links or file_
     StdioFile CreateExclusive(std::string name);  // sets temporary_; null when taken
     bool Sync();                                  // before the close
     bool MoveOverTarget();                        // after the close

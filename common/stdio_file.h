@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 struct StdioFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -20,3 +21,9 @@ struct StdioFileCloser {
 using StdioFile = std::unique_ptr<std::FILE, StdioFileCloser>;
 
 StdioFile OpenFile(const std::string& path, const char* mode);
+
+// fwrite of every byte and fflush, false with errno saying why.  On Windows
+// the C runtime gives a write that a full disk took only in part the wrong
+// reason ("Invalid argument"); there the system is asked again, and tells.
+bool WriteAll(std::FILE* file, std::string_view bytes);
+bool FlushAll(std::FILE* file);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "file_identity.h"
 #include "replacement_file.h"
 
 StdioFile OpenFile(const std::string& path, const char* mode)
@@ -14,24 +15,78 @@ StdioFile OpenFile(const std::string& path, const char* mode)
     return StdioFile(std::fopen(path.c_str(), mode));
 }
 
+bool WriteAll(std::FILE* file, std::string_view bytes)
+{
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool FlushAll(std::FILE* file)
+{
+    return std::fflush(file) == 0;
+}
+
 const char* const ReplacementFile::kSeparators = "/";
 
-// A device or pipe is opened by its name as it stands (/dev/stdout's links may
-// lead to no name); any other link is followed, as a shell's ">" does, to the
-// file it leads to, there or not yet; a loop fails after Linux's 40 links.
+namespace {
+
+namespace fs = std::filesystem;
+
+// The descriptor of this process that the name stands for (/dev/stdout,
+// /dev/fd/3, /proc/self/fd/3: a number in this process's folder of open
+// descriptors), or -1.
+int DescriptorNamed(const fs::path& path)
+{
+    const std::string number = path.filename().string();
+    if (number.empty() || number.size() > 9 || number.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    std::error_code error;
+    const fs::path folder = fs::canonical(path.parent_path().empty() ? "." : path.parent_path(), error);
+    if (error)
+        return -1;
+    for (const char* descriptors : {"/proc/self/fd", "/proc/thread-self/fd"}) {
+        if (folder == fs::canonical(descriptors, error) && !error)
+            return std::stoi(number);
+    }
+    return -1;
+}
+
+}  // namespace
+
+// A name that stands for an open stream of this process is written to
+// through that stream, at its place (a ">>" appends, what the shell wrote
+// before stays); a device or pipe is opened by its name as it stands
+// (/dev/stdout's links may lead to no name); any other link is followed, as a
+// shell's ">" does, to the file it leads to, there or not yet; a loop fails
+// after Linux's 40 links.  A file its owner made read-only is refused, as ">"
+// refuses it.
 bool ReplacementFile::ResolveTarget()
 {
-    struct stat status {};
-    direct_ = ::stat(target_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
-    namespace fs = std::filesystem;
     fs::path path = target_;
     std::error_code error;
-    for (int links = 0; !direct_ && fs::is_symlink(fs::symlink_status(path, error)); ++links) {
+    for (int links = 0;; ++links) {
+        if (const int descriptor = DescriptorNamed(path); descriptor >= 0) {
+            direct_ = true;
+            const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 3);
+            file_ = StdioFile(copy == -1 ? nullptr : ::fdopen(copy, "wb"));
+            if (!file_ && copy != -1)
+                ::close(copy);
+            return file_ || Fail(std::strerror(errno));
+        }
+        if (links == 0) {
+            struct stat status {};
+            direct_ = ::stat(target_.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode);
+            if (direct_)
+                return true;
+        }
+        if (!fs::is_symlink(fs::symlink_status(path, error)))
+            break;
         if (links == 40)
             return Fail(std::strerror(ELOOP));
         path = path.parent_path() / fs::read_symlink(path, error);
     }
     target_ = path.string();
+    if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return Fail(std::strerror(EACCES));
     return true;
 }
 
@@ -80,4 +135,21 @@ bool ReplacementFile::MoveOverTarget()
 void ReplacementFile::RemoveTemporary() const
 {
     ::unlink(temporary_.c_str());
+}
+
+// One device and inode: one file.
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* stream)
+{
+    struct stat status {};
+    if (::fstat(::fileno(stream), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
 }

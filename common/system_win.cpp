@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "file_identity.h"
 #include "replacement_file.h"
 #include "text_encoding.h"
 
@@ -95,10 +96,43 @@ StdioFile OpenFile(const std::string& path, const char* mode)
     return StdioFile(::_wfopen(WindowsFileName(path).c_str(), WideFromUtf8(mode).c_str()));
 }
 
+namespace {
+
+// A write that a full disk took only in part (as Wine's WriteFile does)
+// succeeds for the system, and the C runtime fails it with EINVAL.  One byte
+// more, written past the stream's buffer, fails whole with the system's own
+// reason, which the C runtime maps as it should ("No space left on device").
+// The stream is failing already: the byte spoils nothing that was sound.
+void AskTheSystemWhy(std::FILE* file)
+{
+    const int before = errno;
+    if (::_write(::_fileno(file), "", 1) == 1 || errno == 0)
+        errno = before != 0 ? before : EIO;
+}
+
+}  // namespace
+
+bool WriteAll(std::FILE* file, std::string_view bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+        return true;
+    AskTheSystemWhy(file);
+    return false;
+}
+
+bool FlushAll(std::FILE* file)
+{
+    if (std::fflush(file) == 0)
+        return true;
+    AskTheSystemWhy(file);
+    return false;
+}
+
 const char* const ReplacementFile::kSeparators = "/\\";
 
 // A device or pipe (NUL, CON, a named pipe) is written to directly; a link is
-// replaced as any file.
+// replaced as any file.  A file with the read-only attribute is refused, as
+// Windows refuses to open it for writing.
 bool ReplacementFile::ResolveTarget()
 {
     HANDLE handle = ::CreateFileW(WindowsFileName(target_).c_str(), 0,
@@ -109,6 +143,10 @@ bool ReplacementFile::ResolveTarget()
         direct_ = type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
         ::CloseHandle(handle);
     }
+    const DWORD attributes = ::GetFileAttributesW(WindowsFileName(target_).c_str());
+    if (!direct_ && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Fail(SystemErrorText(ERROR_ACCESS_DENIED));
     return true;
 }
 
@@ -157,4 +195,52 @@ bool ReplacementFile::MoveOverTarget()
 void ReplacementFile::RemoveTemporary() const
 {
     ::DeleteFileW(WindowsFileName(temporary_).c_str());
+}
+
+namespace {
+
+std::uint64_t Number(DWORD high, DWORD low)
+{
+    return std::uint64_t{high} << 32 | low;
+}
+
+// A file on the disk: its index, and its last write time to tell apart files of
+// one index on two volumes.  Under Wine a standard input that a Linux shell
+// redirected tells no volume (GetFileInformationByHandle fails), but these.
+std::optional<FileIdentity> IdentityOf(HANDLE handle)
+{
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(handle, &info))
+        return FileIdentity{Number(info.nFileIndexHigh, info.nFileIndexLow),
+                            Number(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+    FILE_ID_INFO id{};
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) ||
+        !::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic))
+        return std::nullopt;
+    std::uint64_t index = 0;  // the low half of the 128-bit id, as above
+    std::memcpy(&index, id.FileId.Identifier, sizeof index);
+    return FileIdentity{index, static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart)};
+}
+
+}  // namespace
+
+// Opened for no access, so that a file another program holds is still seen.
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    HANDLE handle = ::CreateFileW(WindowsFileName(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<FileIdentity> identity = IdentityOf(handle);
+    ::CloseHandle(handle);
+    return identity;
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* stream)
+{
+    return IdentityOf(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))));
 }

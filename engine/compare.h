@@ -45,6 +45,7 @@ enum class RunStatus {
     CsvNotOpened,   // the CSV file could not be opened; sink untouched
     HtmlNotRead,    // a read error in the HTML file; sink and options untouched
     CsvNotRead,     // a read error in the CSV file; sink and options untouched
+    OutOfMemory,    // the report would not fit in memory; the sink emptied if it was touched
 };
 
 struct RunOutcome {
@@ -54,14 +55,17 @@ struct RunOutcome {
     bool lotwCreditsRead = false;    // false: no LoTW credit could be read (a note says why)
     std::size_t mismatchLines = 0;   // MISMATCH rows written
     std::size_t problemNotes = 0;    // notes other than the column header lines
-    // The report's rows that begin "ERROR:", in report order, for a caller
-    // that repeats them elsewhere (on standard error, say).
+    // The report's rows that say it may be wrong or could not be made (those
+    // that begin "ERROR:", and "Can't determine band or frequency from the
+    // VELLUM listing."), in report order, for a caller that repeats them
+    // elsewhere (on standard error, say).
     std::vector<std::string> errorRows;
 };
 
 // Runs one whole comparison.  A read error in either file ends it like a
 // file that cannot be opened ("ERROR:  Could not read HTML file <name>."):
-// nothing made of part of a file is shown.  Each run starts from the compiled
+// nothing made of part of a file is shown; so does a report too large for
+// the memory the program may take.  Each run starts from the compiled
 // column names with options.hasDeleteColumn cleared, so no report depends on
 // what was compared before; options.layout and options.hasDeleteColumn are
 // left as the header analysis set them.

@@ -15,6 +15,7 @@
 #include "about_dlg.h"
 #include "file_dialog.h"
 #include "file_drop.h"
+#include "file_identity.h"
 #include "format.h"
 #include "clipboard.h"
 #include "framework/dpi.h"
@@ -262,6 +263,22 @@ bool CtornwickDlg::HasWholeReport(const char* nothingText, const char* incomplet
 
 // The report goes to a temporary file beside the target and over it only
 // when every byte is on disk: a failed save never damages the user's file.
+// The same test of a file's identity as tornwick-compare's -o: a link, a
+// short name or another spelling of an input is that input.
+bool CtornwickDlg::RefuseToSaveOverAnInput(const std::string& path)
+{
+    const std::optional<FileIdentity> target = IdentityOf(path);
+    if (!target)
+        return false;
+    const char* input = target == IdentityOf(csvPath_)    ? "VELLUM listing"
+                        : target == IdentityOf(htmlPath_) ? "LoTW page"
+                                                          : nullptr;
+    if (input)
+        AfxMessageBox(Format("ERROR:  The report was not saved: %s is the %s compared.", path.c_str(), input),
+                      MB_ICONSTOP);
+    return input != nullptr;
+}
+
 void CtornwickDlg::OnSave()
 {
     if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
@@ -269,7 +286,7 @@ void CtornwickDlg::OnSave()
     static const FileDialogSettings kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
                                             L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};
     const std::optional<std::string> path = AskFileName(FileDialogKind::Save, kReportFile);
-    if (!path)
+    if (!path || RefuseToSaveOverAnInput(*path))
         return;
 
     ReplacementFile file(*path);

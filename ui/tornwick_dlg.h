@@ -76,6 +76,9 @@ private:
     // none (the user is told nothingText, unless it is null) nor when the
     // list holds only part of the last report (told incompleteText).
     bool HasWholeReport(const char* nothingText, const char* incompleteText);
+    // Whether path, chosen for Save, is the chosen page or listing by any
+    // name; the user is told so.
+    bool RefuseToSaveOverAnInput(const std::string& path);
 
     HICON appIcon_;
     CompareOptions options_;

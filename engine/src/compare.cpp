@@ -1,6 +1,7 @@
 #include "compare.h"
 
 #include <cstdio>
+#include <new>
 #include <optional>
 
 #include "format.h"
@@ -23,7 +24,7 @@ struct InputFile {
 // bytes, so that a Ctrl-Z (the end of the file to the Windows C runtime's
 // text mode) drops no rows and the report is the same on every system.  The
 // first bytes are looked at in the reader, not by rewinding: pipes work.
-InputFile OpenForReading(const ComparisonInput& source)
+InputFile OpenForReading(const ComparisonInput& source, LineEnds ends)
 {
     InputFile input;
     std::FILE* file = source.stream;
@@ -33,7 +34,7 @@ InputFile OpenForReading(const ComparisonInput& source)
     }
     if (!file)
         return input;
-    input.reader.emplace(file);
+    input.reader.emplace(file, ends);
     const std::string_view head = input.reader->Head();
     if (input.reader->Failed()) {
         input.reader.reset();
@@ -56,6 +57,14 @@ const char* const kCutShortNote =
     "ERROR: The LoTW Award Credit Matrix in the HTML file ends before its table does; the page "
     "may have been saved only in part, and the report may be wrong.";
 
+// One for each row that holds a cell without text, naming its entity.
+std::string EmptyCellNote(const std::string& entity)
+{
+    return Format("ERROR: The LoTW Award Credit Matrix row for %s in the HTML file has an empty "
+                  "cell; its credits may be read wrongly, and the report may be wrong.",
+                  entity.c_str());
+}
+
 // Says why no LoTW credit could be read: without it every entity would show
 // as not found, with no hint at the cause.
 const char* EmptyIndexNote(const InputFile& page, LotwPageStatus status)
@@ -77,6 +86,10 @@ void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead&
         ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
     if (read.cutShort)
         ReportAdd(lists, ReportGroup::NotesGroup, kCutShortNote);
+    for (const std::string& name : read.emptyCellRows) {
+        if (index.Root())
+            ReportAdd(lists, ReportGroup::NotesGroup, EmptyCellNote(name));
+    }
     if (!index.Root())
         ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, read.status));
 }
@@ -91,17 +104,18 @@ RunOutcome FileFailure(RunStatus status, const char* what, const char* kind, con
     return outcome;
 }
 
-}  // namespace
-
-RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
-                         CompareOptions& options, ReportSink& resultList)
+RunOutcome Run(const ComparisonInput& html, const ComparisonInput& csv, CompareOptions& options,
+               ReportSink& resultList, bool& sinkTouched)
 {
     // Both files are opened before anything changes, so a file that cannot
     // be opened leaves the shown report and the options as they were.
-    InputFile page = OpenForReading(html);
+    // A row of the listing ends at a bare CR too: its cells would otherwise
+    // be taken as the surplus of the row before and dropped unseen.  The
+    // page's lines are read as they always were.
+    InputFile page = OpenForReading(html, LineEnds::LineFeed);
     if (!page.reader)
         return FileFailure(RunStatus::HtmlNotOpened, "open", "HTML", html.name);
-    InputFile listing = OpenForReading(csv);
+    InputFile listing = OpenForReading(csv, LineEnds::AnyOfCrLf);
     if (!listing.reader)
         return FileFailure(RunStatus::CsvNotOpened, "open", "CSV", csv.name);
 
@@ -137,7 +151,28 @@ RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv
     outcome.problemNotes = lists.LineCount(ReportGroup::NotesGroup) - pass.headerNotes;
     outcome.errorRows = lists.ErrorLines();
 
+    sinkTouched = true;
     resultList.Clear();
     ReportShowAll(lists, resultList);
     return outcome;
+}
+
+}  // namespace
+
+// The report is held whole before it is shown; one larger than the memory
+// the program may take ends the run, never the program.
+RunOutcome RunComparison(const ComparisonInput& html, const ComparisonInput& csv,
+                         CompareOptions& options, ReportSink& resultList)
+{
+    bool sinkTouched = false;
+    try {
+        return Run(html, csv, options, resultList, sinkTouched);
+    } catch (const std::bad_alloc&) {
+        if (sinkTouched)
+            resultList.Clear();  // part of a report is no report
+        RunOutcome outcome;
+        outcome.status = RunStatus::OutOfMemory;
+        outcome.message = "ERROR:  Not enough memory to compare the files.";
+        return outcome;
+    }
 }

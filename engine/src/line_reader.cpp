@@ -9,7 +9,8 @@ constexpr std::size_t kBufferSize = std::size_t{64} * 1024 + LineReader::kPieceL
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* stream) : stream_(stream), buffer_(new char[kBufferSize])
+LineReader::LineReader(std::FILE* stream, LineEnds ends)
+    : stream_(stream), buffer_(new char[kBufferSize]), bareCrEndsLine_(ends == LineEnds::AnyOfCrLf)
 {
     Refill();
     // The line-end convention is decided once, on the bytes a first fgets
@@ -61,8 +62,15 @@ bool LineReader::Next(std::string_view& line)
         const char* const piece = buffer_.get() + begin_;
         const std::size_t room = std::min(end_ - begin_, kPieceLimit);
         const void* lineFeed = std::memchr(piece, '\n', room);
-        const std::size_t length =
+        std::size_t length =
             lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - piece) + 1 : room;
+        // A CR ends the line unless it is the CR of a CR LF; the LF after a CR
+        // at the piece's limit then comes as a blank piece, skipped.
+        if (const void* cr = bareCrEndsLine_ ? std::memchr(piece, '\r', length) : nullptr) {
+            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(cr) - piece);
+            if (at + 2 != length || !lineFeed)
+                length = at + 1;
+        }
         begin_ += length;
 
         const char first = piece[0];

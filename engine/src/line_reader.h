@@ -9,7 +9,9 @@
 //
 // A file whose first 2047 bytes hold a carriage return and no line feed has
 // lines ended by CR alone (old Macintosh tools): every CR in it is read as a
-// line feed.  Any other file is read as it is.
+// line feed.  Any other file is read as it is, unless a bare CR ends a line
+// wherever it stands (LineEnds::AnyOfCrLf, for a listing some of whose rows
+// an editor ended by CR alone); CR LF stays one line end.
 //
 //     LineReader reader(stream);
 //     std::string_view line;
@@ -25,12 +27,17 @@
 #include <memory>
 #include <string_view>
 
+enum class LineEnds {
+    LineFeed,   // LF and CR LF; CR alone only in a file that has no LF
+    AnyOfCrLf,  // LF, CR LF and a bare CR, in any mix
+};
+
 class LineReader {
 public:
     static constexpr std::size_t kPieceLimit = 2047;  // fgets into 2048 bytes
 
     // Reads the stream's first block.
-    explicit LineReader(std::FILE* stream);
+    explicit LineReader(std::FILE* stream, LineEnds ends = LineEnds::LineFeed);
 
     // The first bytes of the stream (up to kPieceLimit, fewer in a shorter
     // file), before any piece is taken; empty when the first read failed.
@@ -53,6 +60,7 @@ private:
     bool atEnd_ = false;              // the stream has no more bytes
     bool failed_ = false;
     bool crLineEnds_ = false;         // every CR read as a line feed
+    bool bareCrEndsLine_ = false;     // LineEnds::AnyOfCrLf
 };
 
 // The piece without its trailing line feed and carriage return.

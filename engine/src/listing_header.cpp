@@ -116,8 +116,8 @@ HeaderAnalysis AnalyseListingHeader(std::string_view header, CompareOptions& opt
 
     const std::optional<ColumnNaming> naming = VoteNaming(header);
     if (!naming) {
-        ReportAdd(lists, ReportGroup::NotesGroup,
-                  "Can't determine band or frequency from the VELLUM listing.");
+        ReportAddError(lists, ReportGroup::NotesGroup,
+                       "Can't determine band or frequency from the VELLUM listing.");
         return analysis;
     }
 

@@ -38,10 +38,17 @@ bool OpensCell(std::string_view token)
            (token.size() == 2 || token[2] == ' ' || token[2] == '\t');
 }
 
+// "/td" in any case, alone or followed by a blank or a tab.
+bool ClosesCell(std::string_view token)
+{
+    return token.size() >= 3 && token[0] == '/' && OpensCell(token.substr(1));
+}
+
 struct PageRow {
     std::string_view prefix;
     std::string_view name;
-    int cells = 0;  // tokens that open a cell, over the whole row
+    int cells = 0;           // tokens that open a cell, over the whole row
+    bool emptyCell = false;  // a cell closed right after it opened
 };
 
 // Reads one table row, "tr td PREFIX /td td NAME /td td COUNT /td" and then
@@ -50,11 +57,14 @@ struct PageRow {
 bool ReadRow(std::string_view line, PageRow& row, CreditFlags& credit)
 {
     Tokenizer tokens(line, kRowDelimiters);
+    bool cellOpened = false;  // by the token before
     // The next token, counted when it opens a cell.
     const auto next = [&](std::string_view& token) {
         if (!tokens.Next(token))
             return false;
-        row.cells += OpensCell(token) ? 1 : 0;
+        row.emptyCell = row.emptyCell || (cellOpened && ClosesCell(token));
+        cellOpened = OpensCell(token);
+        row.cells += cellOpened ? 1 : 0;
         return true;
     };
     // The third token from here: the text of a cell ("td TEXT /td").
@@ -103,6 +113,8 @@ EntityIndex ReadLotwMatrix(LineReader& reader, LotwPageRead* read)
             result.status = LotwPageStatus::BrokenRow;
             return EntityIndex();  // not the expected layout: trust none of it
         }
+        if (row.emptyCell)
+            result.emptyCellRows.emplace_back(row.name);
         EntityIndexInsert(index, LotwNameToKey(row.name, row.prefix), row.name, credit);
     }
     result.status = tableStarted ? LotwPageStatus::Read : LotwPageStatus::NoMatrix;

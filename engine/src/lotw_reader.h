@@ -15,6 +15,9 @@
 // entity shows as not found rather than compared against misread credits.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "entity_index.h"
 #include "line_reader.h"
 
@@ -35,6 +38,10 @@ struct LotwPageRead {
     // The table's rows were read to the end of the file, which holds no end
     // mark: the page may have been saved before it had loaded in full.
     bool cutShort = false;
+    // The entity names of the rows holding a cell without text ("<td></td>"),
+    // in page order: such a cell yields no token, so every later cell of the
+    // row is read one off, its credits as the next cell's.
+    std::vector<std::string> emptyCellRows;
 };
 
 // Reads the page up to the end of the entity table or of the file.  A read

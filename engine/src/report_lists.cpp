@@ -44,6 +44,13 @@ void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text)
         target.errorLines.emplace_back(text);
 }
 
+void ReportAddError(ReportLists& lists, ReportGroup group, std::string_view text)
+{
+    ReportAdd(lists, group, text);
+    if (text.substr(0, kErrorStart.size()) != kErrorStart)
+        lists.groups_[static_cast<std::size_t>(group)].errorLines.emplace_back(text);
+}
+
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink)
 {
     for (const std::string& text : lists.Text(group))

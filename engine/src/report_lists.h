@@ -38,11 +38,13 @@ public:
     // The group's lines one by one (for tests).
     std::vector<std::string> Lines(ReportGroup group) const;
 
-    // The lines that begin "ERROR:", in the order the report shows them.
+    // The lines that begin "ERROR:" and those added by ReportAddError, in
+    // the order the report shows them.
     std::vector<std::string> ErrorLines() const;
 
 private:
     friend void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
+    friend void ReportAddError(ReportLists& lists, ReportGroup group, std::string_view text);
 
     struct Group {
         std::vector<std::string> text;
@@ -58,6 +60,10 @@ private:
 
 // Adds a copy of text as the group's last line.
 void ReportAdd(ReportLists& lists, ReportGroup group, std::string_view text);
+
+// The same for a line that says, as an "ERROR:" line does, why the report
+// could not be made, though its text does not begin so.
+void ReportAddError(ReportLists& lists, ReportGroup group, std::string_view text);
 
 // Appends the group's lines to the sink, oldest first; returns how many.
 std::size_t ReportShowGroup(const ReportLists& lists, ReportGroup group, ReportSink& sink);

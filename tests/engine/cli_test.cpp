@@ -9,6 +9,7 @@
 #include "cli_command.h"
 #include "file_bytes.h"
 #include "stdio_file.h"
+#include "system.h"
 #include "test_support.h"
 
 #ifdef _WIN32
@@ -25,6 +26,7 @@
 #endif
 #ifdef __linux__
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <csignal>
@@ -238,6 +240,23 @@ TEST(CliCommand, ExitStatusFollowsTheReport)
     EXPECT_EQ(r.status, kExitTrouble);
     EXPECT_EQ(r.out.rfind("ERROR: No LoTW Award Credit Matrix found in the HTML file.\n", 0), 0u);
     EXPECT_EQ(r.err, "tornwick-compare: ERROR: No LoTW Award Credit Matrix found in the HTML file.\n");
+
+    // A header whose columns name neither bands nor frequencies: status 2
+    // says why.
+    const std::string unnamed = ScratchPath("unnamed.csv");
+    Spill(unnamed, "Prefix,Country,MIX,CW\nDL,Germany,*,*\n");
+    r = RunCli({page, unnamed});
+    EXPECT_EQ(r.status, kExitTrouble);
+    EXPECT_EQ(r.err, "tornwick-compare: Can't determine band or frequency from the VELLUM listing.\n");
+
+    // Error rows with status 1 too: a page cut short may give a wrong report.
+    const std::string cut = ScratchPath("cut.html");
+    const std::string whole = Slurp(page);
+    Spill(cut, whole.substr(0, whole.find("</table>\n</body>")));
+    r = RunCli({cut, Fixture("listing-agree.csv")});
+    EXPECT_EQ(r.status, kExitDisagree);
+    EXPECT_EQ(r.err, "tornwick-compare: ERROR: The LoTW Award Credit Matrix in the HTML file ends before its "
+                     "table does; the page may have been saved only in part, and the report may be wrong.\n");
 }
 
 TEST(CliCommand, ReportBytesPassThroughUnchanged)
@@ -297,6 +316,13 @@ TEST(CliCommand, ErrorsNameTheProgramTheFileAndTheReason)
     EXPECT_EQ(RunCompareCommand({Fixture("lotw-small.html"), Fixture("listing-agree.csv")}, full.get(), err.get()),
               kExitTrouble);
     EXPECT_EQ(ReadStream(err.get()), "tornwick-compare: could not write the report: No space left on device\n");
+    // Help and version fail as the report does.
+    File err2(std::tmpfile());
+    EXPECT_EQ(RunCompareCommand({"--version"}, full.get(), err2.get()), kExitTrouble);
+    File closed(std::fopen("/dev/null", "rb"));  // as standard output closed by ">&-"
+    EXPECT_EQ(RunCompareCommand({"--help"}, closed.get(), err2.get()), kExitTrouble);
+    EXPECT_EQ(ReadStream(err2.get()), "tornwick-compare: could not write the version: No space left on device\n"
+                                      "tornwick-compare: could not write the help: Bad file descriptor\n");
 #endif
 
     r = RunCli({"--bogus"});
@@ -414,7 +440,7 @@ TEST(CliCommand, ReportFileIsReplacedWholeOrNotAtAll)
               Strings({"dangling.txt", "link.txt", "listing.csv", "loop.txt", "loop2.txt", "notyet.txt", "old.txt"}));
 
     // The replacement keeps the permissions of the file it replaces.
-    for (const mode_t mode : {0600, 0640, 0444}) {
+    for (const mode_t mode : {0600, 0640}) {
         ASSERT_EQ(::chmod(target.c_str(), mode), 0);
         EXPECT_EQ(RunCli({"-o", target, page, Fixture("listing-agree.csv")}).status, kExitAgree);
         EXPECT_TRUE(::stat(target.c_str(), &status) == 0 && (status.st_mode & 0777) == mode) << std::oct << mode;
@@ -494,14 +520,40 @@ ssize_t SignalOnRead(void* signal, char*, size_t)
     return 0;
 }
 
+// Runs body in a child process and waits for it; the wait status.
+template <typename Body>
+int InChild(Body body)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body());
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    return status;
+}
+
+// A listing of entities LoTW lacks: its report is a note of 50 bytes a row.
+std::string UnknownEntities(int rows)
+{
+    std::string listing = "Prefix,Country,MIX,160,80\n";
+    for (int row = 0; row < rows; ++row)
+        listing += "ZZ,Nowhere,*,*,*\n";
+    return listing;
+}
+
+// Every signal that would end the program and can be caught removes the
+// temporary file first.
 TEST(CliCommand, InterruptedReportFileLeavesNoTemporaryFile)
 {
     const std::string folder = ScratchFolderNamed("interrupted");
     const std::string target = folder + "/old.txt";
     Spill(target, kOldReport);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGXCPU,
+                       SIGRTMIN}) {
         const pid_t child = ::fork();
         if (child == 0) {
+            const rlimit noCore{0, 0};
+            ::setrlimit(RLIMIT_CORE, &noCore);
             cookie_io_functions_t reads{};
             reads.read = SignalOnRead;
             File in(::fopencookie(&signal, "r", reads));
@@ -511,9 +563,135 @@ TEST(CliCommand, InterruptedReportFileLeavesNoTemporaryFile)
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+        EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"}) << "signal " << signal;
         EXPECT_EQ(Slurp(target), kOldReport);
     }
+}
+
+// A file-size limit (ulimit -f) is a write error like a full disk.
+TEST(CliCommand, ReportFileBeyondALimit)
+{
+    const std::string folder = ScratchFolderNamed("limited");
+    const std::string target = folder + "/old.txt";
+    const std::string listing = ScratchPath("unknown-entities.csv");
+    const std::string err = ScratchPath("limited-err.txt");
+    Spill(target, kOldReport);
+    Spill(listing, UnknownEntities(400));
+    const int status = InChild([&] {
+        const rlimit eightKiB{8192, 8192};
+        ::setrlimit(RLIMIT_FSIZE, &eightKiB);
+        const Result r = RunCli({"-o", target, Fixture("lotw-small.html"), listing});
+        Spill(err, r.err);
+        return r.status;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitTrouble) << status;
+    EXPECT_EQ(Slurp(err), "tornwick-compare: could not write " + target + ": File too large\n");
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+    EXPECT_EQ(Slurp(target), kOldReport);
+}
+
+// AddressSanitizer takes more address space than any limit would leave.
+#ifndef __SANITIZE_ADDRESS__
+TEST(CliCommand, ReportFileBeyondTheMemoryLimit)
+{
+    const std::string folder = ScratchFolderNamed("memory-limited");
+    const std::string target = folder + "/old.txt";
+    const std::string err = ScratchPath("memory-limited-err.txt");
+    Spill(target, kOldReport);
+    // A listing without end on standard input: its report fills any memory.
+    const int status = InChild([&] {
+        rlimit room{};
+        ::getrlimit(RLIMIT_AS, &room);
+        long pages = 0;
+        if (File statm{std::fopen("/proc/self/statm", "r")})
+            (void)std::fscanf(statm.get(), "%ld", &pages);
+        room.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+        ::setrlimit(RLIMIT_AS, &room);
+        cookie_io_functions_t reads{};
+        reads.read = [](void*, char* buffer, size_t size) -> ssize_t {
+            static bool header = true;
+            const std::string_view rows = header ? "Prefix,Country,MIX,160,80\n" : "ZZ,Nowhere,*,*,*\n";
+            header = false;
+            std::size_t filled = 0;
+            while (filled + rows.size() <= size) {
+                std::memcpy(buffer + filled, rows.data(), rows.size());
+                filled += rows.size();
+            }
+            return static_cast<ssize_t>(filled);
+        };
+        File endless(::fopencookie(nullptr, "r", reads));
+        const Result r = RunCli({"-o", target, Fixture("lotw-small.html"), "-"}, endless.get());
+        Spill(err, r.err);
+        return r.status;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitTrouble) << status;
+    EXPECT_EQ(Slurp(err), "tornwick-compare: out of memory\n");
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+    EXPECT_EQ(Slurp(target), kOldReport);
+}
+#endif
+
+// A name of an open stream of this process is written through that stream:
+// what the shell wrote to it before stays.
+TEST(CliCommand, ReportToAnOpenStream)
+{
+    const std::string log = ScratchFolderNamed("streams") + "/log.txt";
+    Spill(log, "OLD\n");
+    const Strings inputs = {Fixture("lotw-small.html"), Fixture("listing-agree.csv")};
+    const std::string report = std::regex_replace(RunCli(inputs).out, std::regex("\n"), "\r\n");
+    const int appending = ::open(log.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_NE(appending, -1);
+    for (const std::string name : {"/dev/fd/", "/proc/self/fd/"}) {
+        const Result r = RunCli({"-o", name + std::to_string(appending), inputs[0], inputs[1]});
+        EXPECT_EQ(r.status, kExitAgree) << r.err;
+    }
+    // As "{ echo OLD; tornwick-compare -o /dev/stdout ...; } > log.txt".
+    const int status = InChild([&] {
+        ::dup2(appending, 1);
+        return RunCli({"-o", "/dev/stdout", inputs[0], inputs[1]}).status;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitAgree) << status;
+    ::close(appending);
+    EXPECT_EQ(Slurp(log), "OLD\n" + report + report + report);
+    EXPECT_EQ(FolderHolds(ScratchPath("streams")), Strings{"log.txt"});
+}
+
+// A report file its owner made read-only is refused, as ">" refuses it.
+TEST(CliCommand, ReadOnlyReportFileIsKept)
+{
+    const std::string folder = ScratchFolderNamed("read-only");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();  // root writes any file: an ordinary user
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    ASSERT_EQ(::chown(target.c_str(), owner, static_cast<gid_t>(-1)), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    const int status = InChild([&] {
+        if (::setuid(owner) != 0)
+            return 99;
+        const Result r = RunCli({"-o", target, Fixture("lotw-small.html"), Fixture("listing-agree.csv")});
+        return r.status == kExitTrouble && r.err == "tornwick-compare: could not write " + target +
+                                                        ": Permission denied\n" ? 0 : 1;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(Slurp(target), kOldReport);
+    EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+}
+
+// With standard input closed ("<&-"), a file opened takes no standard
+// stream's number: "-" is then unreadable, not that file.
+TEST(CliCommand, ClosedStandardInput)
+{
+    const std::string err = ScratchPath("closed-err.txt");
+    const int status = InChild([&] {
+        ::close(0);
+        KeepStandardStreamsApart();
+        const Result r = RunCli({Fixture("lotw-small.html"), "-"}, stdin);
+        Spill(err, r.err);
+        return r.status;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitTrouble) << status;
+    EXPECT_EQ(Slurp(err), "tornwick-compare: standard input: Bad file descriptor\n");
 }
 
 TEST(CliCommand, ReportFileOnAFullOrReadOnlyDisk)
@@ -576,6 +754,19 @@ TEST(CliCommand, ReportFileHeldByAnotherProgram)
     EXPECT_EQ(released.status, kExitAgree) << released.err;
     EXPECT_EQ(Slurp(target).rfind("VELLUM Award Modes: [MIX] \r\n", 0), 0u);
     EXPECT_EQ(FolderHolds(folder), Strings{"old.txt"});
+}
+
+// A report file with the read-only attribute is refused, and kept.
+TEST(CliCommand, ReadOnlyReportFileIsKept)
+{
+    const std::string folder = ScratchFolderNamed("read-only");
+    const std::string target = folder + "/old.txt";
+    Spill(target, kOldReport);
+    const std::wstring name = WindowsFileName(target);
+    ASSERT_TRUE(::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
+    ExpectReportNotWritten({"-o", target, Fixture("lotw-small.html"), Fixture("listing-agree.csv")}, target,
+                           "could not write " + target + ": Access denied", {"old.txt"});
+    ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // The full name decides the long form: a short relative name in a deep

@@ -130,9 +130,15 @@ TEST(LotwReader, EmptyCellElementShiftsTheRestOfTheRow)
 {
     std::vector<std::string> cells(kPageColumns, "X");
     cells[2] = "";  // CW: <td></td> gives no token
-    const EntityIndex index = Read(kFirstRow + Row("JA", "JAPAN", cells) + "</table>\n");
+    const std::string page = kFirstRow + Row("G", "ENGLAND", {"X", ""}) + Row("JA", "JAPAN", cells) + "</table>\n";
+    File stream = StreamOf(page);
+    LineReader reader(stream.get());
+    LotwPageRead read;
+    const EntityIndex index = ReadLotwMatrix(reader, &read);
     // From CW on every column reads a closing tag (or "td") instead of its text.
     EXPECT_EQ(CreditOf(index, "JA"), "XX" + std::string(16, ' '));
+    // The rows that held one are told, for a note.
+    EXPECT_EQ(read.emptyCellRows, (Strings{"ENGLAND", "JAPAN"}));
 }
 
 TEST(LotwReader, LfAndCrLfPagesGiveTheSameIndex)

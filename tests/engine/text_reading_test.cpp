@@ -20,10 +20,10 @@ std::vector<std::string> Tokens(std::string_view text, const char* delimiters)
     return tokens;
 }
 
-std::vector<std::string> Lines(std::string_view bytes)
+std::vector<std::string> Lines(std::string_view bytes, LineEnds ends = LineEnds::LineFeed)
 {
     File stream = StreamOf(bytes);
-    LineReader reader(stream.get());
+    LineReader reader(stream.get(), ends);
     std::vector<std::string> lines;
     std::string_view line;
     while (reader.Next(line))
@@ -91,6 +91,15 @@ TEST(LineReader, CarriageReturnsAloneEndLinesWhenTheFirstPieceHasNoLineFeed)
     EXPECT_EQ(Lines(head + "\ra\rb"), Strings{head});  // the rest begins with CR: blank
     const std::string shortHead(2046, 'h');
     EXPECT_EQ(Lines(shortHead + "\ra\rb"), (Strings{shortHead + "\n", "a\n", "b"}));
+}
+
+TEST(LineReader, ABareCarriageReturnEndsALineWhereverItStandsWhenAsked)
+{
+    EXPECT_EQ(Lines("a\nb\rc\r\nd\r\re", LineEnds::AnyOfCrLf), (Strings{"a\n", "b\r", "c\r\n", "d\r", "e"}));
+    // A CR at a piece's limit: its LF is a blank piece.
+    const std::string full(2046, 'x');
+    EXPECT_EQ(Lines("a\n" + full + "\r\nz\n", LineEnds::AnyOfCrLf), (Strings{"a\n", full + "\r", "z\n"}));
+    EXPECT_EQ(Lines("a\nb\rc", LineEnds::LineFeed), (Strings{"a\n", "b\rc"}));
 }
 
 TEST(LineReader, AReadErrorIsNotTheEndOfTheStream)

@@ -66,6 +66,20 @@ TEST(HostileListing, LineFeedsAloneChangeNothing)
     EXPECT_EQ(CompareBytes(SoundPage(), Joined(lines, "\n")).rows, SoundReport());
 }
 
+// A row an editor ended by CR alone, among rows ended by LF or CR LF: each
+// is a row of its own, none glued to the next and lost.
+TEST(HostileListing, MixedLineEndsLoseNoRow)
+{
+    const std::vector<std::string> rows = SoundListingRows();
+    const std::string header = SoundListingHeader();
+    EXPECT_EQ(CompareBytes(SoundPage(), header + "\n" + rows[0] + "\r" + rows[1] + "\n" + rows[2] + "\n").rows,
+              SoundReport());
+    EXPECT_EQ(CompareBytes(SoundPage(), header + "\r\n" + rows[0] + "\r\n" + rows[1] + "\r" + rows[2] + "\r").rows,
+              SoundReport());
+    EXPECT_EQ(CompareBytes(SoundPage(), header + "\r" + rows[0] + "\n" + rows[1] + "\r\r\n" + rows[2]).rows,
+              SoundReport());
+}
+
 TEST(HostileListing, HeaderAloneGivesOnlyTheHeaderLines)
 {
     const Comparison result = CompareBytes(SoundPage(), SoundListingHeader() + "\r\n");

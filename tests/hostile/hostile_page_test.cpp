@@ -2,6 +2,7 @@
 // sound listing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -100,6 +101,24 @@ TEST(HostilePage, RowsWithMoreCellsThanTheLayoutAreNotedFirst)
     Rows broken = NoMatrixReport(kBrokenRowNote);
     broken.insert(broken.begin(), note);
     EXPECT_EQ(CompareBytes(Joined(lines, "\n"), SoundListing()).rows, broken);
+}
+
+// A cell emptied ("<td></td>") shifts the rest of its row: the report says
+// which entity's credits may be wrong.  A blank cell text is no empty cell.
+TEST(HostilePage, EmptyCellIsNoted)
+{
+    std::vector<std::string> lines = SoundPageLines();
+    const std::size_t pho = lines[4].find("<td>&nbsp;</td>");
+    lines[4].replace(pho, 15, "<td></td>");
+    const Comparison result = CompareBytes(Joined(lines, "\n"), SoundListing());
+    ASSERT_FALSE(result.rows.empty());
+    EXPECT_EQ(result.rows[0], "ERROR: The LoTW Award Credit Matrix row for ENGLAND in the HTML file has an empty "
+                              "cell; its credits may be read wrongly, and the report may be wrong.");
+    EXPECT_EQ(result.outcome.errorRows, Rows{result.rows[0]});
+    EXPECT_EQ(std::count(result.rows.begin(), result.rows.end(), result.rows[0]), 1);
+
+    lines[4].replace(pho, 9, "<td> </td>");
+    EXPECT_EQ(CompareBytes(Joined(lines, "\n"), SoundListing()).rows, SoundReport());
 }
 
 TEST(HostilePage, Utf16PageIsNamedAsSuch)

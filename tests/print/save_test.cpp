@@ -3,7 +3,9 @@
 // as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "file_bytes.h"
 #include "report_window.h"
@@ -172,6 +174,49 @@ TEST(Save, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas)
     EXPECT_EQ(bytes, lockedBytes);
     // No temporary file is left behind.
     EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"locked.txt"});
+}
+
+// Saved onto the listing or the page just compared, by any name, after the
+// question whether to replace it: refused, and the file left as it was.
+TEST(Save, NeverOverTheComparedFiles)
+{
+    const std::string folder = FreshFolder("save-inputs");
+    std::string samples = TORNWICK_SAMPLES_DIR;
+    std::replace(samples.begin(), samples.end(), '/', '\\');
+    std::string page;
+    std::string listing;
+    ASSERT_TRUE(ReadFileBytes(samples + "\\lotw-credit-matrix.html", page));
+    ASSERT_TRUE(ReadFileBytes(samples + "\\vellum-dxcc.csv", listing));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\page.html", page));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\dxcc.csv", listing));
+
+    ReportWindow window;
+    window.Run([&](HWND main) {
+        ASSERT_TRUE(ClickAndFillFileDialog(main, IDC_BROWSE_HTML, "Input HTML File", folder + "\\page.html"));
+        ASSERT_TRUE(ClickAndFillFileDialog(main, IDC_BROWSE_CSV, "Input CSV File", folder + "\\dxcc.csv"));
+        ASSERT_TRUE(ClickAndWait(main, IDC_COMPARE));
+        const std::pair<std::string, const char*> inputs[] = {
+            {folder + "\\dxcc.csv", "VELLUM listing"},
+            {folder + "\\..\\save-inputs\\page.html", "LoTW page"},
+        };
+        for (const auto& [name, what] : inputs) {
+            PendingClick save = ClickDlgItem(main, IDC_SAVE);
+            ASSERT_TRUE(SaveAs(name, IDYES));
+            auto box = WaitForMessageBox();
+            ASSERT_TRUE(box) << "no message for " << name;
+            EXPECT_EQ(box->text.rfind("ERROR:  The report was not saved: ", 0), 0u) << box->text;
+            EXPECT_NE(box->text.find(std::string(" is the ") + what + " compared."), std::string::npos) << box->text;
+            EXPECT_TRUE(box->stopIcon);
+            DismissMessageBox(*box);
+            EXPECT_TRUE(save.Wait());
+        }
+    });
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(folder + "\\dxcc.csv", bytes));
+    EXPECT_TRUE(bytes == listing) << "the listing was written over";
+    ASSERT_TRUE(ReadFileBytes(folder + "\\page.html", bytes));
+    EXPECT_TRUE(bytes == page) << "the page was written over";
+    EXPECT_EQ(FilesIn(folder).size(), 2u);
 }
 
 TEST(SaveAndPrint, AnEmptyListGivesAMessageAndNoDialog)
