@@ -1,29 +1,13 @@
-// cmd_target.h - command tables, which handler method answers which
-// message, and CCmdTarget, the root of every class that has one.
-//
-// A class with handlers keeps one static table of entries, each naming a
-// message, a notification code, a control (or command) id and the handler:
-//
-//     const MessageMap& CMyDlg::ThisMessageMap()
-//     {
-//         static const MessageMapEntry entries[] = {
-//             OnMessage<&CMyDlg::OnPaint>(WM_PAINT),
-//             OnClicked<&CMyDlg::OnGo>(IDC_GO),
-//         };
-//         static const MessageMap map{&CDialog::ThisMessageMap, entries};
-//         return map;
-//     }
-//
-// The first entry that matches wins; a message no entry of the class matches
-// is looked up in the base class's table, and then gets the window's default
-// handling.  Handlers take the shape the message gives them:
-//     void ()                     commands, clicks, WM_PAINT
-//     void (UINT id, LPARAM)      WM_SYSCOMMAND
-//     void (WPARAM, LPARAM)       messages that carry a handle in wParam
-//                                 (WM_DROPFILES, WM_CONTEXTMENU)
-//     int (WPARAM, LPARAM)        the same, answered (WM_VKEYTOITEM)
-//     HANDLE-like ()              messages whose answer is a handle
-//                                 (WM_QUERYDRAGICON)
+// cmd_target.h - command tables and CCmdTarget, the root of every class
+// that has one.  A class keeps one static table of entries (message,
+// notification code, control or command id, handler), as
+//     static const MessageMapEntry entries[] = {OnClicked<&CMyDlg::OnGo>(IDC_GO)};
+//     static const MessageMap map{&CDialog::ThisMessageMap, entries};
+// The first entry that matches wins, then the base class's table, then the
+// window's default handling.  Handlers take the shape the message gives:
+// void () for commands, clicks and WM_PAINT; void (UINT id, LPARAM) for
+// WM_SYSCOMMAND; void or int (WPARAM, LPARAM) for messages with a handle in
+// wParam; a handle () for WM_QUERYDRAGICON.
 #pragma once
 
 #include <windows.h>
@@ -37,9 +21,9 @@ class CCmdTarget;
 using MessageHandler = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
 
 struct MessageMapEntry {
-    UINT message;       // WM_COMMAND for commands and control notifications
-    UINT notification;  // notification code of WM_COMMAND (BN_CLICKED, ...); else 0
-    UINT id;            // control or command id of WM_COMMAND; else 0
+    UINT message;
+    UINT notification;  // of WM_COMMAND (BN_CLICKED, ...); else 0
+    UINT id;            // of WM_COMMAND; else 0
     MessageHandler handler;
 };
 
@@ -51,7 +35,6 @@ struct MessageMap {
     }
     MessageMap(const MessageMap& (*baseMap)()) : base(baseMap), entries(nullptr), count(0) {}
 
-    // Looks through this table and then the base classes' tables.
     const MessageMapEntry* Find(UINT message, UINT notification, UINT id) const
     {
         for (const MessageMap* map = this; map; map = map->base ? &map->base() : nullptr) {
@@ -80,7 +63,6 @@ struct MemberTraits<Result (Class::*)(Args...)> {
     using Arguments = std::tuple<Args...>;
 };
 
-// Calls the handler with the arguments its shape asks for.
 template <auto Handler>
 LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
@@ -110,21 +92,18 @@ LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 
 }  // namespace message_map_detail
 
-// A window message other than WM_COMMAND.
 template <auto Handler>
 constexpr MessageMapEntry OnMessage(UINT message)
 {
     return {message, 0, 0, &message_map_detail::Invoke<Handler>};
 }
 
-// A menu or accelerator command, or the Help command.
 template <auto Handler>
 constexpr MessageMapEntry OnCommand(UINT id)
 {
     return {WM_COMMAND, 0, id, &message_map_detail::Invoke<Handler>};
 }
 
-// A click on a button.
 template <auto Handler>
 constexpr MessageMapEntry OnClicked(UINT id)
 {
@@ -138,8 +117,7 @@ public:
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 
-    // The class's command table; each class with handlers overrides it to
-    // return its own ThisMessageMap().
+    // Each class with handlers returns its own ThisMessageMap().
     virtual const MessageMap& GetMessageMap() const { return ThisMessageMap(); }
     static const MessageMap& ThisMessageMap()
     {
@@ -148,8 +126,7 @@ public:
     }
 
     bool HandlesCommand(UINT id) const { return GetMessageMap().Find(WM_COMMAND, 0, id) != nullptr; }
-    // Sends a command (as a menu item would) to its handler; false when the
-    // table has none.
+    // Sends a command as a menu item would; false when no handler has it.
     bool OnCmdMsg(UINT id)
     {
         LRESULT ignored = 0;
@@ -157,8 +134,6 @@ public:
     }
 
 protected:
-    // Runs the handler of the table entry that matches, if any; result is
-    // what the handler answered.
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     {
         UINT notification = 0;

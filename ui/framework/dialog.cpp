@@ -1,7 +1,6 @@
 #include "dialog.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "win_app.h"
 
@@ -13,13 +12,6 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     control.Attach(dialog.GetDlgItem(id));
     if (control.GetSafeHwnd())
         dialog.m_boundControls.push_back(&control);
-}
-
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
-
-CDialog::~CDialog()
-{
-    DetachControls();
 }
 
 const MessageMap& CDialog::ThisMessageMap()
@@ -83,47 +75,6 @@ void CDialog::RunModalLoop()
     }
 }
 
-bool CDialog::PreTranslateMessage(const MSG&)
-{
-    return false;
-}
-
-void CDialog::LoadAccelTable(UINT id)
-{
-    m_hAccelTable = ::LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(id));
-}
-
-void CDialog::EndDialog(INT_PTR result)
-{
-    m_nModalResult = result;
-    m_bModalEnded = true;
-    ::PostMessage(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
-}
-
-BOOL CDialog::OnInitDialog()
-{
-    CDataExchange exchange(*this);
-    DoDataExchange(&exchange);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK()
-{
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
-
-void CDialog::OnPaint()
-{
-    Default();
-}
-
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -161,21 +112,8 @@ INT_PTR CDialog::HandleInitDialog()
 // answer goes through DWLP_MSGRESULT.
 static bool AnswersDirectly(UINT message)
 {
-    switch (message) {
-    case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_QUERYDRAGICON:
-    case WM_VKEYTOITEM:
-        return true;
-    default:
-        return false;
-    }
+    return message == WM_CHARTOITEM || message == WM_COMPAREITEM || message == WM_QUERYDRAGICON ||
+           message == WM_VKEYTOITEM || (message >= WM_CTLCOLOREDIT && message <= WM_CTLCOLORSTATIC);
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -219,11 +157,4 @@ void CDialog::CenterWindow()
     x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
     y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CDialog::DetachControls()
-{
-    for (CWnd* control : m_boundControls)
-        control->Detach();
-    m_boundControls.clear();
 }

@@ -1,20 +1,9 @@
-// gdi.h - device contexts, fonts and the selection of one into the other.
-//
-// CDC owns a device context (a printer's, say) and deletes it when it ends;
-// CPaintDC paints a window between BeginPaint and EndPaint; CClientDC
-// measures text on a window or the screen.  CFont owns one font.  A
-// Selection keeps a font selected into a context for as long as it lives:
-//
-//     CFont font;
-//     font.CreateFont(...);
-//     CDC printer;
-//     printer.Attach(dialog.DetachPrinterDC());
-//     const CDC::Selection selected = printer.SelectObject(font);
-//
-// The printing operations return what GDI returns: StartDoc the job number,
-// negative on failure; the others a positive number on success.  Rows go to
-// the printer as bytes (TextOut, GetTextExtent of char text), which the
-// font's character set reads.
+// gdi.h - CDC owns a device context (a printer's) and deletes it; CPaintDC
+// paints between BeginPaint and EndPaint; CClientDC measures on a window or
+// the screen; CFont owns a font; a Selection keeps an object selected into
+// a context while it lives.  The printing calls return what GDI returns.
+// Rows go to the printer as bytes (TextOut), which the font's character set
+// reads.
 #pragma once
 
 #include <windows.h>
@@ -31,8 +20,7 @@ public:
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
-    // CreateFont's arguments (the face name in UTF-8); a font held before is
-    // deleted first.
+    // The face name in UTF-8; a font held before is deleted first.
     bool CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const char* faceName)
@@ -61,8 +49,6 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    // Takes ownership of a device context; DeleteDC (or the destructor)
-    // deletes it.  Detach hands it back without deleting it.
     void Attach(HDC dc)
     {
         DeleteDC();
@@ -79,7 +65,7 @@ public:
     bool DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon) != FALSE; }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
     bool GetTextMetrics(TEXTMETRIC& metrics) const { return ::GetTextMetrics(m_hDC, &metrics) != FALSE; }
-    // The size of the text in the selected font; 0 by 0 on failure.
+    // 0 by 0 on failure.
     SIZE GetTextExtent(std::wstring_view text) const
     {
         SIZE size{};
@@ -97,8 +83,8 @@ public:
         return ::TextOutA(m_hDC, x, y, bytes.data(), static_cast<int>(bytes.size())) != FALSE;
     }
 
-    // Selects the object back out when it ends, so that the object can be
-    // deleted afterwards.  Make it after the CDC, so that it ends first.
+    // Selects the object back out, so that it can be deleted afterwards:
+    // make it after the CDC, so that it ends first.
     class Selection {
     public:
         Selection(HDC dc, HGDIOBJ object)
@@ -133,8 +119,7 @@ protected:
 class CPaintDC : public CDC {
 public:
     explicit CPaintDC(HWND window) : m_hWnd(window) { m_hDC = ::BeginPaint(window, &m_ps); }
-    // The context belongs to the paint cycle: EndPaint releases it, never
-    // DeleteDC.
+    // EndPaint releases the context, never DeleteDC.
     ~CPaintDC() override
     {
         ::EndPaint(m_hWnd, &m_ps);
@@ -146,7 +131,7 @@ private:
     PAINTSTRUCT m_ps{};
 };
 
-// The client area of a window, or the screen for no window.
+// A window's client area, or the screen for no window.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(HWND window) : m_hWnd(window) { m_hDC = ::GetDC(window); }

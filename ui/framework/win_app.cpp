@@ -77,11 +77,6 @@ CWnd* AfxGetMainWnd()
     return theApplication ? theApplication->m_pMainWnd : nullptr;
 }
 
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleW(nullptr);
-}
-
 std::string AfxGetModuleFileName()
 {
     // Paths may be longer than MAX_PATH; grow until the name fits.

@@ -1,13 +1,7 @@
-// wnd.h - windows and controls: CWnd, a window handle with the operations
-// the program uses; CListBox, the list-box messages as methods; CMenu, a
-// menu that belongs to a window.
-//
-// The windows are Unicode windows: text such as a file name reaches them
-// whole.  A CWnd does not own its window: dialog windows are created and
-// destroyed by CDialog::DoModal, and controls die with their dialog, which
-// detaches the wrappers bound to them (see CDialog).  Nor does a CMenu own
-// its menu: the only one the program touches, the system menu, belongs to
-// its window.
+// wnd.h - CWnd, CListBox and CMenu over Unicode windows, so that text such
+// as a file name reaches them whole.  None owns its handle: CDialog::DoModal
+// makes and destroys the dialog, whose controls die with it, and the only
+// menu the program touches, the system menu, belongs to its window.
 #pragma once
 
 #include <windows.h>
@@ -26,7 +20,6 @@ public:
 
     explicit operator bool() const { return m_hMenu != nullptr; }
 
-    // MF_SEPARATOR (text unused) or MF_STRING with the item's text (UTF-8).
     bool AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string())
     {
         const std::wstring wide = WideFromUtf8(text);
@@ -61,11 +54,8 @@ public:
         return rect;
     }
     void Invalidate(bool erase = true) { ::InvalidateRect(m_hWnd, nullptr, erase); }
-    // Switches repainting off and on, so that many changes show at once.
     void SetRedraw(bool redraw) { SendMessage(WM_SETREDRAW, redraw, 0); }
 
-    // The system menu as it is now (revert false) or reset to the system's
-    // standard menu (revert true); empty when the window has none.
     CMenu GetSystemMenu(bool revert) const { return CMenu(::GetSystemMenu(m_hWnd, revert)); }
     void SetIcon(HICON icon, bool big)
     {
@@ -77,11 +67,10 @@ public:
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), MAKELPARAM(redraw, 0));
     }
 
-    // WM_SYSCOMMAND's default handling: move, size, close, ...
     void OnSysCommand(UINT id, LPARAM lParam) { ::DefWindowProc(m_hWnd, WM_SYSCOMMAND, id, lParam); }
 
 protected:
-    // The system's default handling of the message being handled now.
+    // The default handling of the message being handled now.
     LRESULT Default() { return ::DefWindowProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam); }
 
     HWND m_hWnd = nullptr;
@@ -93,13 +82,10 @@ protected:
     CurrentMessage m_current;
 };
 
-// Rows are wide text as the list shows it; AddUtf8String takes a name, such
-// as a file's path, which may hold any character.  Counts and indices are
-// LB_ERR (-1) on failure, and AddString's LB_ERRSPACE too.
+// Counts and indices are LB_ERR (-1) on failure, AddString's LB_ERRSPACE too.
 class CListBox : public CWnd {
 public:
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
-    // Appends a row (the program's lists are not sorted); returns its index.
     int AddString(const std::wstring& text)
     {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
@@ -107,8 +93,7 @@ public:
     int AddUtf8String(const std::string& utf8) { return AddString(WideFromUtf8(utf8)); }
     int DeleteString(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
-    // Room for that many more rows of that many bytes together, before they
-    // are added one by one; the rows can be added whatever it answers.
+    // Room for more rows before they are added; they can be, whatever it answers.
     int InitStorage(int rows, std::size_t textBytes)
     {
         return static_cast<int>(SendMessage(LB_INITSTORAGE, rows, static_cast<LPARAM>(textBytes)));
