@@ -1,8 +1,5 @@
-// The main window: every member of CtornwickDlg.  The work that is not the
-// window's is done by free functions in files named for it: the Open and
-// Save dialogs (file_dialog), dropped names (file_drop), the pages for the
-// printer (printed_pages), the clipboard (clipboard), the list's font
-// (report_font) and the names for screen readers (screen_reader_names).
+// Every member of the main window; the work that is not the window's is in
+// the files named for it.
 #include "tornwick_dlg.h"
 
 #include <commdlg.h>
@@ -160,14 +157,9 @@ HCURSOR CtornwickDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(appIcon_);
 }
 
-namespace {
+static constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 
-constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-
-}  // namespace
-
-// The Open dialog.  A chosen file's path becomes path and the only row of
-// list; after Cancel the earlier choice stays.
+// After Cancel the earlier choice stays.
 void CtornwickDlg::ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
 {
     std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings);
@@ -249,22 +241,16 @@ void CtornwickDlg::ShowReport(const std::function<RunOutcome(ReportSink&)>& writ
 
 bool CtornwickDlg::HasWholeReport(const char* nothingText, const char* incompleteText)
 {
-    const char* refusal = nullptr;
-    if (resultList.GetCount() <= 0)
-        refusal = nothingText;
-    else if (reportIncomplete_)
-        refusal = incompleteText;
-    else
+    const bool empty = resultList.GetCount() <= 0;
+    if (!empty && !reportIncomplete_)
         return true;
-    if (refusal)
+    if (const char* refusal = empty ? nothingText : incompleteText)
         AfxMessageBox(refusal, MB_ICONSTOP);
     return false;
 }
 
-// The report goes to a temporary file beside the target and over it only
-// when every byte is on disk: a failed save never damages the user's file.
-// The same test of a file's identity as tornwick-compare's -o: a link, a
-// short name or another spelling of an input is that input.
+// As tornwick-compare's -o: a link, a short name or another spelling of an
+// input is that input.
 bool CtornwickDlg::RefuseToSaveOverAnInput(const std::string& path)
 {
     const std::optional<FileIdentity> target = IdentityOf(path);
@@ -289,6 +275,7 @@ void CtornwickDlg::OnSave()
     if (!path || RefuseToSaveOverAnInput(*path))
         return;
 
+    // Over the target only once every byte is on disk.
     ReplacementFile file(*path);
     bool written = true;
     // The count is read again before every row: the list is the report.
@@ -306,8 +293,7 @@ void CtornwickDlg::OnPrint()
     CPrintDialog dialog(AFX_PD_DEFAULT_FLAGS, this);
     if (dialog.DoModal() != IDOK)
         return;
-    // Released in the reverse order: the context, the font, then the
-    // dialog's printer records.
+    // Released in reverse: the context, the font, the printer records.
     CFont font;
     CDC printer;
     printer.Attach(dialog.DetachPrinterDC());
