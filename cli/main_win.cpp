@@ -5,17 +5,17 @@
 #include <io.h>
 
 #include "cli_command.h"
+#include "dll_search_win.h"
 #include "system.h"
 #include "text_encoding.h"
 
 extern "C" int mainCRTStartup();  // sets the C runtime up and calls wmain
 
-// The entry point (linked with --entry), before even the C runtime: DLLs load
-// from the system folder only, never from the program's own (a Downloads
-// folder, where one may be planted under the name of a system DLL).
+// The entry point (cmake/EntryPoint.cmake), before even the C runtime: DLLs
+// load from the system folder only.
 extern "C" int SystemDllSearchEntry()
 {
-    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    RestrictDllSearchToSystemFolder();
     return mainCRTStartup();
 }
 

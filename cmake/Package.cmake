@@ -1,6 +1,7 @@
-# The Windows package: one ZIP, named with the version, holding the two
-# programs, the help page with its picture, a short read-me, the licence and
-# the samples, under one folder:
+# The Windows package: one ZIP, named with the version and the system
+# (win64 for x64 Windows, win32 for 32-bit Windows and Windows on ARM),
+# holding the two programs, the help page with its picture, a short read-me,
+# the licence and the samples, under one folder:
 #
 #   tornwick-4.1.0-win64/
 #     tornwick.exe  tornwick-compare.exe
@@ -33,6 +34,6 @@ set(CPACK_PACKAGE_NAME tornwick)
 set(CPACK_PACKAGE_VENDOR tornwick)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Compares a VELLUM DXCC listing with the LoTW Award Credit Matrix")
-set(CPACK_PACKAGE_FILE_NAME tornwick-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_FILE_NAME tornwick-${PROJECT_VERSION}-${TORNWICK_PACKAGE_SYSTEM})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)

@@ -6,7 +6,8 @@
 #
 #   tornwick_install PACKAGE...      installs with apt-get whichever are missing
 #   tornwick_locales ENTRY...        generates whichever locales are missing
-#   tornwick_configure TREE          configures build/TREE (native, asan, windows)
+#   tornwick_install_wine32          installs Wine for 32-bit programs (i386)
+#   tornwick_configure TREE          configures build/TREE (native, asan, windows, windows32)
 #   tornwick_start_display           makes DISPLAY name a running X server
 #   tornwick_new_display FIRST LAST [WxH]  starts Xvfb on a free display of its own
 #   tornwick_stop_display            stops the Xvfb one of those two started
@@ -32,6 +33,28 @@ tornwick_install() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
+# Debian's Wine for 32-bit programs, wine32, is of the i386 architecture,
+# which dpkg then has to take beside the machine's own.  Should the install
+# fail (an i386 index the mirror cannot give, say), an architecture this
+# added is taken away again, so that apt-get update does not keep failing on
+# it.
+tornwick_install_wine32() {
+  local sudo=() added=false
+  [ "$(id -u)" = 0 ] || sudo=(sudo)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture to dpkg, for wine32"
+    "${sudo[@]}" dpkg --add-architecture i386
+    added=true
+  fi
+  tornwick_install wine32:i386 && return 0
+  if $added; then
+    echo "Could not install wine32: taking the i386 architecture away again" >&2
+    "${sudo[@]}" dpkg --remove-architecture i386
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null || true
+  fi
+  return 1
+}
+
 # Generates the locales, named as /etc/locale.gen lists them ("ja_JP.UTF-8
 # UTF-8"), that the system lacks, with the locales package's locale-gen.
 tornwick_locales() {
@@ -54,13 +77,15 @@ tornwick_locales() {
   "${sudo[@]}" locale-gen
 }
 
-# The three build trees differ only in these settings.
+# The build trees differ only in these settings.  windows32 builds the 32-bit
+# package and no tests: the tests run in windows, on the same sources.
 tornwick_configure() {
   local tree=$1 args
   case $tree in
-    native)  args=() ;;
-    asan)    args=(-DTORNWICK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug) ;;
-    windows) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake) ;;
+    native)    args=() ;;
+    asan)      args=(-DTORNWICK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug) ;;
+    windows)   args=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake) ;;
+    windows32) args=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DBUILD_TESTING=OFF) ;;
     *) echo "unknown build tree: $tree" >&2; return 2 ;;
   esac
   cmake -S . -B "build/$tree" -Wno-dev "${args[@]}" >/dev/null

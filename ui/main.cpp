@@ -1,6 +1,7 @@
 // tornwick.exe's entry point and its one application object.
 #include <windows.h>
 
+#include "dll_search_win.h"
 #include "tornwick_app.h"
 
 CtornwickApp theApp;
@@ -14,13 +15,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 // calls WinMain.
 extern "C" int WinMainCRTStartup();
 
-// The program's entry point (linked with --entry), before anything else runs,
-// even the C runtime: every DLL loaded from here on, by the program or by the
-// Open, Save and Print dialogs, comes from the system folder only.  A DLL
-// planted beside the program, in a Downloads folder say, under the name of
-// one the system loads on demand, is never loaded.
+// The program's entry point (cmake/EntryPoint.cmake), before anything else
+// runs, even the C runtime: DLLs load from the system folder only.
 extern "C" int SystemDllSearchEntry()
 {
-    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    RestrictDllSearchToSystemFolder();
     return WinMainCRTStartup();
 }
