@@ -9,7 +9,6 @@
 #include "format.h"
 #include "framework/win_app.h"
 #include "text_encoding.h"
-#include "tornwick_dlg.h"
 
 namespace {
 
@@ -78,23 +77,4 @@ bool IsFolder(const std::string& name)
 {
     const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(name).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)
-{
-    const auto handle = reinterpret_cast<HDROP>(drop);
-    const std::vector<std::string> names = DroppedFileNames(handle);
-    ::DragFinish(handle);
-    if (names.empty())
-        return;
-
-    const DropSorting sorting = SortDroppedFiles(names, IsFolder);
-    if (!sorting.refusal.empty()) {
-        AfxMessageBox(sorting.refusal, MB_ICONSTOP);
-        return;
-    }
-    if (!sorting.html.empty())
-        ShowChosenFile(sorting.html, htmlPath_, htmlFileList);
-    if (!sorting.csv.empty())
-        ShowChosenFile(sorting.csv, csvPath_, csvFileList);
 }

@@ -1,25 +1,15 @@
-// list_box_sink.h - a comparison's report rows straight into a list box.
-//
-// Each row goes into the list as the system's code page reads it, and its
-// bytes into the ReportRows kept beside the list, from which Save, Print and
-// Copy take them (report_rows.h says why).
-//
-// Emptying the list switches its repainting off, and the sink switches it on
-// again when it ends, so that a long report appears at once rather than row
-// by row.  Told the report's size before the rows come, the list makes room
-// for all of them at once (LB_INITSTORAGE) instead of growing row by row.
-//
-// A list box may refuse a row (LB_ERR, LB_ERRSPACE: it is out of room), and
-// there may be no memory to keep a row's bytes.  The sink then adds no
-// further row, so the list never shows a report with a gap in it, and
-// Complete() says so: the caller must not let the shortened list pass for
-// the whole report.  The rows kept are always those the list shows.
+// list_box_sink.h - report rows into a list box, as the system's code page
+// reads them, and their bytes into the ReportRows beside it.  Repainting is
+// off from Clear until the sink ends, so a long report appears at once.  A
+// row the list refuses (out of room) or whose bytes find no memory ends the
+// rows added, so the list never shows a report with a gap, and Complete()
+// says so: the shortened list must not pass for the whole report.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-#include "framework/list_box.h"
+#include "framework/wnd.h"
 #include "report_rows.h"
 #include "report_sink.h"
 

@@ -19,6 +19,10 @@ CtornwickApp::CtornwickApp()
 {
     // Beside tornwick.exe, whatever the program file is called.
     m_strHelpPageName = "tornwick-help.html";
+    // Explorer runs a program from inside a zip by copying the program
+    // alone into a temporary folder.
+    m_strHelpPageMissing = "Unzip the whole tornwick package into a folder, then start tornwick.exe from there: "
+                           "the help page comes with it.";
 }
 
 BOOL CtornwickApp::InitInstance()

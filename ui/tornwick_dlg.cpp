@@ -1,19 +1,31 @@
+// Every member of the main window; the work that is not the window's is in
+// the files named for it.
 #include "tornwick_dlg.h"
 
 #include <commdlg.h>
 
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include "about_dlg.h"
 #include "file_dialog.h"
+#include "file_drop.h"
+#include "file_identity.h"
 #include "format.h"
-#include "framework/dc.h"
+#include "clipboard.h"
 #include "framework/dpi.h"
+#include "framework/gdi.h"
 #include "framework/win_app.h"
 #include "list_box_sink.h"
+#include "replacement_file.h"
 #include "report_font.h"
 #include "resources/resource.h"
+#include "screen_reader_names.h"
+#include "text_encoding.h"
+#include "printed_pages.h"
+#include "framework/print_dialog.h"
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
@@ -39,6 +51,8 @@ const MessageMap& CtornwickDlg::ThisMessageMap()
         OnMessage<&CtornwickDlg::OnDropFiles>(WM_DROPFILES),
         OnMessage<&CtornwickDlg::OnDpiChanged>(WM_DPICHANGED),
         OnMessage<&CtornwickDlg::OnAfterDpiChange>(kAfterDpiChangeMessage),
+        OnMessage<&CtornwickDlg::OnVKeyToItem>(WM_VKEYTOITEM),
+        OnMessage<&CtornwickDlg::OnDestroy>(WM_DESTROY),
     };
     static const MessageMap map{&CDialog::ThisMessageMap, entries};
     return map;
@@ -55,6 +69,7 @@ void CtornwickDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CtornwickDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    LoadAccelTable(IDD_MAIN);
     AddAboutMenuItem();
 
     SetIcon(appIcon_, true);
@@ -66,7 +81,37 @@ BOOL CtornwickDlg::OnInitDialog()
     SetListFont(dpi);
     AfxWidenControlsToTheirText(m_hWnd, dpi);
     ::DragAcceptFiles(m_hWnd, TRUE);
+    NameForScreenReaders(htmlFileList.GetSafeHwnd(), L"HTML file");
+    NameForScreenReaders(csvFileList.GetSafeHwnd(), L"CSV file");
+    NameForScreenReaders(resultList.GetSafeHwnd(), L"Report");
     return TRUE;
+}
+
+void CtornwickDlg::OnDestroy()
+{
+    for (const CListBox* list : {&htmlFileList, &csvFileList, &resultList})
+        ForgetScreenReaderName(list->GetSafeHwnd());
+}
+
+// The result list's rows cannot be selected: the keys that would move the
+// selection scroll the list instead, a row or a page at a time or to either
+// end, as its scroll bar does.
+int CtornwickDlg::OnVKeyToItem(WPARAM key, LPARAM list)
+{
+    if (reinterpret_cast<HWND>(list) != resultList.GetSafeHwnd())
+        return -1;  // the list's own handling
+    int scroll = -1;
+    switch (LOWORD(key)) {
+    case VK_UP: scroll = SB_LINEUP; break;
+    case VK_DOWN: scroll = SB_LINEDOWN; break;
+    case VK_PRIOR: scroll = SB_PAGEUP; break;
+    case VK_NEXT: scroll = SB_PAGEDOWN; break;
+    case VK_HOME: scroll = SB_TOP; break;
+    case VK_END: scroll = SB_BOTTOM; break;
+    default: return -1;
+    }
+    resultList.SendMessage(WM_VSCROLL, MAKEWPARAM(scroll, 0));
+    return -2;  // handled: no row is selected
 }
 
 void CtornwickDlg::AddAboutMenuItem()
@@ -112,14 +157,9 @@ HCURSOR CtornwickDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(appIcon_);
 }
 
-namespace {
+static constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 
-constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-
-}  // namespace
-
-// The Open dialog.  A chosen file's path becomes path and the only row of
-// list; after Cancel the earlier choice stays.
+// After Cancel the earlier choice stays.
 void CtornwickDlg::ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
 {
     std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings);
@@ -201,14 +241,159 @@ void CtornwickDlg::ShowReport(const std::function<RunOutcome(ReportSink&)>& writ
 
 bool CtornwickDlg::HasWholeReport(const char* nothingText, const char* incompleteText)
 {
-    const char* refusal = nullptr;
-    if (resultList.GetCount() <= 0)
-        refusal = nothingText;
-    else if (reportIncomplete_)
-        refusal = incompleteText;
-    else
+    const bool empty = resultList.GetCount() <= 0;
+    if (!empty && !reportIncomplete_)
         return true;
-    if (refusal)
+    if (const char* refusal = empty ? nothingText : incompleteText)
         AfxMessageBox(refusal, MB_ICONSTOP);
     return false;
+}
+
+// As tornwick-compare's -o: a link, a short name or another spelling of an
+// input is that input.
+bool CtornwickDlg::RefuseToSaveOverAnInput(const std::string& path)
+{
+    const std::optional<FileIdentity> target = IdentityOf(path);
+    if (!target)
+        return false;
+    const char* input = target == IdentityOf(csvPath_)    ? "VELLUM listing"
+                        : target == IdentityOf(htmlPath_) ? "LoTW page"
+                                                          : nullptr;
+    if (input)
+        AfxMessageBox(Format("ERROR:  The report was not saved: %s is the %s compared.", path.c_str(), input),
+                      MB_ICONSTOP);
+    return input != nullptr;
+}
+
+void CtornwickDlg::OnSave()
+{
+    if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
+        return;
+    static const FileDialogSettings kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
+                                            L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};
+    const std::optional<std::string> path = AskFileName(FileDialogKind::Save, kReportFile);
+    if (!path || RefuseToSaveOverAnInput(*path))
+        return;
+
+    // Over the target only once every byte is on disk.
+    ReplacementFile file(*path);
+    bool written = true;
+    // The count is read again before every row: the list is the report.
+    for (int row = 0; written && row < resultList.GetCount(); ++row)
+        written = file.Write(reportRows_.Row(row)) && file.Write("\r\n");
+    if (!written || !file.Commit())
+        AfxMessageBox(Format("ERROR:  Could not save the report to %s.\n\n%s.", path->c_str(), file.Error().c_str()),
+                      MB_ICONSTOP);
+}
+
+void CtornwickDlg::OnPrint()
+{
+    if (!HasWholeReport("ERROR:  Nothing to print.", "ERROR:  The report is incomplete, so it was not printed."))
+        return;
+    CPrintDialog dialog(AFX_PD_DEFAULT_FLAGS, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    // Released in reverse: the context, the font, the printer records.
+    CFont font;
+    CDC printer;
+    printer.Attach(dialog.DetachPrinterDC());
+    PrintPages(printer, font, ShownRows{resultList, reportRows_});
+}
+
+// The report as Save writes it, every row ended by CR LF: its bytes, and as
+// the list shows them, read through the system's code page.  From Ctrl+C
+// (or Ctrl+Insert) anywhere in the window, or the result list's menu.
+void CtornwickDlg::OnCopyReport()
+{
+    // With nothing to copy there is nothing worth saying either.
+    if (!HasWholeReport(nullptr, "ERROR:  The report is incomplete, so it was not copied."))
+        return;
+    // Row by row, so that a byte the code page cannot read stays in its row.
+    std::string text;
+    std::wstring wide;
+    std::wstring shown;
+    for (int row = 0; row < resultList.GetCount(); ++row) {
+        const std::string_view bytes = reportRows_.Row(row);
+        text.append(bytes).append("\r\n");
+        WideFromCodePage(bytes, CP_ACP, shown);
+        wide.append(shown).append(L"\r\n");
+    }
+    if (!PutOnClipboard(m_hWnd, text, wide))
+        AfxMessageBox("ERROR:  Could not copy the report to the clipboard.", MB_ICONSTOP);
+}
+
+void CtornwickDlg::OnContextMenu(WPARAM window, LPARAM point)
+{
+    const HWND list = resultList.GetSafeHwnd();
+    if (reinterpret_cast<HWND>(window) != list)
+        return;
+    POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard (Shift+F10, the menu key)
+        at = POINT{0, 0};
+        ::ClientToScreen(list, &at);
+    }
+    const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&::DestroyMenu)> menu(
+        ::CreatePopupMenu(), &::DestroyMenu);
+    if (!menu)
+        return;
+    const UINT state = resultList.GetCount() > 0 ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_COPY_REPORT, L"&Copy report\tCtrl+C");
+    ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd,
+                     nullptr);
+}
+
+// Ctrl+C and Ctrl+Insert are the accelerators' (IDD_MAIN); a key held
+// down repeats (bit 30: it was down before), which would copy once more for
+// every repeat, onto the clipboard's history too.
+bool CtornwickDlg::PreTranslateMessage(const MSG& message)
+{
+    const bool repeat = message.message == WM_KEYDOWN && (message.lParam & (LPARAM{1} << 30)) != 0;
+    const bool copyKey = message.wParam == 'C' || message.wParam == VK_INSERT;
+    return repeat && copyKey && (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)
+{
+    const auto handle = reinterpret_cast<HDROP>(drop);
+    const std::vector<std::string> names = DroppedFileNames(handle);
+    ::DragFinish(handle);
+    if (names.empty())
+        return;
+
+    const DropSorting sorting = SortDroppedFiles(names, IsFolder);
+    if (!sorting.refusal.empty()) {
+        AfxMessageBox(sorting.refusal, MB_ICONSTOP);
+        return;
+    }
+    if (!sorting.html.empty())
+        ShowChosenFile(sorting.html, htmlPath_, htmlFileList);
+    if (!sorting.csv.empty())
+        ShowChosenFile(sorting.csv, csvPath_, csvFileList);
+}
+
+void CtornwickDlg::SetListFont(UINT dpi)
+{
+    CreateListFont(listFont_, dpi);
+    resultList.SetFont(listFont_, true);
+}
+
+// The window moved to a screen of another DPI (or the user changed the
+// scale): the dialog manager rescales the template's layout and font; the
+// list's own font is ours to remake.
+void CtornwickDlg::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
+{
+    const auto& rect = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    SetListFont(HIWORD(dpi));
+    ::PostMessageW(m_hWnd, kAfterDpiChangeMessage, HIWORD(dpi), 0);
+}
+
+// Once the dialog manager has laid the template out again for the new DPI
+// (and may have handed its own font to every control): the list gets its
+// font back, and the labels their room at that DPI.
+void CtornwickDlg::OnAfterDpiChange(WPARAM dpi, LPARAM)
+{
+    resultList.SetFont(listFont_, true);
+    AfxWidenControlsToTheirText(m_hWnd, static_cast<UINT>(dpi));
 }

@@ -121,7 +121,7 @@ int main(int argc, char** argv)
     if (!::IsWindowVisible(main) || !::GetWindowRect(main, &rect) || rect.right <= rect.left ||
         rect.bottom <= rect.top)
         return Fail("the main window is not shown");
-    if (WindowText(::GetDlgItem(main, IDC_COMPARE)) != "Compare" ||
+    if (WindowText(::GetDlgItem(main, IDC_COMPARE)) != "C&ompare" ||
         !::GetDlgItem(main, IDC_RESULT_LIST))
         return Fail("the main window lacks its controls");
 

@@ -283,16 +283,6 @@ bool SendKeyStrokes(const std::vector<KeyStroke>& strokes)
     return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
-static std::vector<KeyStroke> Chord(WORD modifier, WORD virtualKey)
-{
-    return {{modifier, true}, {virtualKey, true}, {virtualKey, false}, {modifier, false}};
-}
-
-bool TypeChord(WORD modifier, WORD virtualKey)
-{
-    return SendKeyStrokes(Chord(modifier, virtualKey));
-}
-
 bool SendKeyStrokesUntil(const std::vector<KeyStroke>& strokes, const std::function<bool()>& done)
 {
     std::vector<KeyStroke> release;
@@ -306,11 +296,6 @@ bool SendKeyStrokesUntil(const std::vector<KeyStroke>& strokes, const std::funct
         SendKeyStrokes(release);
     }
     return false;
-}
-
-bool TypeChordUntil(WORD modifier, WORD virtualKey, const std::function<bool()>& done)
-{
-    return SendKeyStrokesUntil(Chord(modifier, virtualKey), done);
 }
 
 HWND WaitForPopupMenu(Timeout timeout)
@@ -335,7 +320,7 @@ std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, Time
     info.window = box;
     info.caption = caption;
     info.owner = ::GetWindow(box, GW_OWNER);
-    const HICON stop = ::LoadIconA(nullptr, IDI_HAND);
+    const HICON stop = ::LoadIcon(nullptr, IDI_HAND);
     for (HWND child : ChildWindows(box)) {
         if (ClassName(child) != "Static")
             continue;

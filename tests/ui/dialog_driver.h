@@ -121,9 +121,7 @@ struct KeyStroke {
     bool down;
 };
 bool SendKeyStrokes(const std::vector<KeyStroke>& strokes);
-// Types a key with a modifier held (Ctrl+C: VK_CONTROL, 'C').
-bool TypeChord(WORD modifier, WORD virtualKey);
-// The same two, sent again until done() holds, at most three times, with
+// The same, sent again until done() holds, at most three times, with
 // every key released in between.  For keys that must have an effect: Wine
 // sets every key's state from the X server's whenever a window's thread
 // handles a focus change, which it does only once it waits for messages,
@@ -132,7 +130,6 @@ bool TypeChord(WORD modifier, WORD virtualKey);
 // before the C after it arrives.  After a try that failed the thread has
 // waited, so the next one counts.
 bool SendKeyStrokesUntil(const std::vector<KeyStroke>& strokes, const std::function<bool()>& done);
-bool TypeChordUntil(WORD modifier, WORD virtualKey, const std::function<bool()>& done);
 
 // The visible popup menu of the driven process (a context menu, say) and its
 // menu, waiting for it to appear; nullptr after the timeout.

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cwchar>
 
 #include "compare.h"
 #include "framework/win_app.h"
@@ -43,6 +44,39 @@ private:
     ReplacedWindowProc replaced_;
     static inline WNDPROC original_ = nullptr;
     static inline LRESULT room_ = 0;
+};
+
+// Makes .html files of a kind that nothing opens, for as long as it lives:
+// the shell then starts no browser for a page.
+class NoBrowserForPages {
+public:
+    NoBrowserForPages()
+    {
+        wchar_t value[256] = {};
+        LONG size = sizeof value;
+        hadKind_ = ::RegQueryValueW(HKEY_CLASSES_ROOT, L".html", value, &size) == ERROR_SUCCESS;
+        kind_ = value;
+        SetKind(L"tornwick.nothing-opens-this");
+    }
+    ~NoBrowserForPages()
+    {
+        if (hadKind_)
+            SetKind(kind_.c_str());
+        else
+            ::RegDeleteTreeW(HKEY_CLASSES_ROOT, L".html");
+    }
+    NoBrowserForPages(const NoBrowserForPages&) = delete;
+    NoBrowserForPages& operator=(const NoBrowserForPages&) = delete;
+
+private:
+    static void SetKind(const wchar_t* kind)
+    {
+        EXPECT_EQ(::RegSetValueW(HKEY_CLASSES_ROOT, L".html", REG_SZ, kind,
+                                 static_cast<DWORD>(std::wcslen(kind) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+    bool hadKind_ = false;
+    std::wstring kind_;
 };
 
 }  // namespace
@@ -204,11 +238,17 @@ TEST(MainWindow, ResultListShowsAFixedPitchFont)
     });
 }
 
-TEST(MainWindow, HelpWithoutItsPageSaysTheBrowserDidNotStart)
+TEST(MainWindow, HelpWithoutItsPageSaysHowToGetIt)
 {
-    // The test program has no help page beside it.
-    RunMainWindow([](MainWindow& main) {
-        EXPECT_EQ(main.ButtonMessage(IDC_HELP_PAGE), "ERROR:  Could not start web browser.");
+    // The test program has no help page beside it, as a program started
+    // from inside a zip has none.
+    const std::string program = AfxGetModuleFileName();
+    RunMainWindow([&](MainWindow& main) {
+        EXPECT_EQ(main.ButtonMessage(IDC_HELP_PAGE),
+                  "ERROR:  The help page tornwick-help.html is not in the folder " +
+                      program.substr(0, program.rfind('\\')) +
+                      ".\n\nUnzip the whole tornwick package into a folder, then start tornwick.exe from there: "
+                      "the help page comes with it.");
     });
 }
 
@@ -223,7 +263,7 @@ TEST(MainWindow, KeyboardStartsOnHtmlFileAndTabsInTemplateOrder)
         }));
 
         const int order[] = {IDC_BROWSE_HTML, IDC_BROWSE_CSV, IDC_SUBMITTED_AS_CHECKED, IDC_COMPARE,
-                             IDC_SAVE, IDC_PRINT, IDC_HELP_PAGE, IDCANCEL};
+                             IDC_SAVE, IDC_PRINT, IDC_HELP_PAGE, IDCANCEL, IDC_RESULT_LIST};
         HWND control = main.Item(order[0]);
         for (int id : order) {
             EXPECT_EQ(::GetDlgCtrlID(control), id);
@@ -314,11 +354,11 @@ TEST(MainWindow, ARowTheListRefusesIsToldAndNeitherSavedNorPrinted)
         EXPECT_EQ(main.ResultRows(), firstFive) << "no gap: nothing after the refused row";
 
         // Neither the Save nor the Print dialog opens for a shortened report,
-        // and Ctrl+C does not copy it.
+        // and Copy does not copy it.
         EXPECT_EQ(main.ButtonMessage(IDC_SAVE), "ERROR:  The report is incomplete, so it was not saved.");
         EXPECT_EQ(main.ButtonMessage(IDC_PRINT),
                   "ERROR:  The report is incomplete, so it was not printed.");
-        ASSERT_TRUE(TypeChordUntil(VK_CONTROL, 'C', [] { return FindMessageBox() != nullptr; }));
+        ::PostMessageW(main.Window(), WM_COMMAND, IDM_COPY_REPORT, 0);  // as Ctrl+C
         const auto copyBox = WaitForMessageBox();
         ASSERT_TRUE(copyBox);
         EXPECT_EQ(copyBox->text, "ERROR:  The report is incomplete, so it was not copied.");
@@ -344,6 +384,18 @@ TEST(Help, PageIsFoundBesideTheProgramInAFolderOfAnyName)
         EXPECT_EQ(page, program.substr(0, program.rfind('\\') + 1) + "tornwick-help.html");
         EXPECT_NE(::GetFileAttributesW(WideFromUtf8(page).c_str()), INVALID_FILE_ATTRIBUTES) << page;
         EXPECT_EQ(theApp.AppName(), kRenamedProgram) << "the caption of message boxes";
+
+        // With the page there, a browser that does not start is what Help
+        // says.
+        const NoBrowserForPages noBrowser;
+        RunMainWindow([](MainWindow& main) {
+            PendingClick help = ClickDlgItem(main.Window(), IDC_HELP_PAGE);
+            const auto box = WaitForMessageBox(kRenamedProgram);
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->text, "ERROR:  Could not start web browser.");
+            EXPECT_TRUE(DismissMessageBox(*box));
+            EXPECT_TRUE(help.Wait());
+        });
         return;
     }
     TemporaryCopy program(AfxGetModuleFileName(),

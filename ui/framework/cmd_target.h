@@ -1,9 +1,114 @@
-// cmd_target.h - CCmdTarget: the root of every class with a command table.
+// cmd_target.h - command tables and CCmdTarget, the root of every class
+// that has one.  A class keeps one static table of entries (message,
+// notification code, control or command id, handler), as
+//     static const MessageMapEntry entries[] = {OnClicked<&CMyDlg::OnGo>(IDC_GO)};
+//     static const MessageMap map{&CDialog::ThisMessageMap, entries};
+// The first entry that matches wins, then the base class's table, then the
+// window's default handling.  Handlers take the shape the message gives:
+// void () for commands, clicks and WM_PAINT; void (UINT id, LPARAM) for
+// WM_SYSCOMMAND; void or int (WPARAM, LPARAM) for messages with a handle in
+// wParam; a handle () for WM_QUERYDRAGICON.
 #pragma once
 
 #include <windows.h>
 
-#include "message_map.h"
+#include <cstddef>
+#include <tuple>
+#include <type_traits>
+
+class CCmdTarget;
+
+using MessageHandler = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
+
+struct MessageMapEntry {
+    UINT message;
+    UINT notification;  // of WM_COMMAND (BN_CLICKED, ...); else 0
+    UINT id;            // of WM_COMMAND; else 0
+    MessageHandler handler;
+};
+
+struct MessageMap {
+    template <std::size_t N>
+    MessageMap(const MessageMap& (*baseMap)(), const MessageMapEntry (&table)[N])
+        : base(baseMap), entries(table), count(N)
+    {
+    }
+    MessageMap(const MessageMap& (*baseMap)()) : base(baseMap), entries(nullptr), count(0) {}
+
+    const MessageMapEntry* Find(UINT message, UINT notification, UINT id) const
+    {
+        for (const MessageMap* map = this; map; map = map->base ? &map->base() : nullptr) {
+            for (std::size_t i = 0; i < map->count; ++i) {
+                const MessageMapEntry& entry = map->entries[i];
+                if (entry.message == message && entry.notification == notification && entry.id == id)
+                    return &entry;
+            }
+        }
+        return nullptr;
+    }
+
+    const MessageMap& (*base)();  // nullptr at the root
+    const MessageMapEntry* entries;
+    std::size_t count;
+};
+
+namespace message_map_detail {
+
+template <class Member>
+struct MemberTraits;
+template <class Class, class Result, class... Args>
+struct MemberTraits<Result (Class::*)(Args...)> {
+    using ClassType = Class;
+    using ResultType = Result;
+    using Arguments = std::tuple<Args...>;
+};
+
+template <auto Handler>
+LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    using Traits = MemberTraits<decltype(Handler)>;
+    using Class = typename Traits::ClassType;
+    using Result = typename Traits::ResultType;
+    Class& self = static_cast<Class&>(target);
+    if constexpr (std::is_same_v<typename Traits::Arguments, std::tuple<WPARAM, LPARAM>>) {
+        if constexpr (std::is_void_v<Result>) {
+            (self.*Handler)(wParam, lParam);
+            return 0;
+        } else {
+            return static_cast<LRESULT>((self.*Handler)(wParam, lParam));
+        }
+    } else if constexpr (std::is_invocable_v<decltype(Handler), Class&, UINT, LPARAM>) {
+        (self.*Handler)(static_cast<UINT>(wParam), lParam);
+        return 0;
+    } else if constexpr (std::is_void_v<Result>) {
+        (self.*Handler)();
+        return 0;
+    } else if constexpr (std::is_pointer_v<Result>) {
+        return reinterpret_cast<LRESULT>((self.*Handler)());
+    } else {
+        return static_cast<LRESULT>((self.*Handler)());
+    }
+}
+
+}  // namespace message_map_detail
+
+template <auto Handler>
+constexpr MessageMapEntry OnMessage(UINT message)
+{
+    return {message, 0, 0, &message_map_detail::Invoke<Handler>};
+}
+
+template <auto Handler>
+constexpr MessageMapEntry OnCommand(UINT id)
+{
+    return {WM_COMMAND, 0, id, &message_map_detail::Invoke<Handler>};
+}
+
+template <auto Handler>
+constexpr MessageMapEntry OnClicked(UINT id)
+{
+    return {WM_COMMAND, BN_CLICKED, id, &message_map_detail::Invoke<Handler>};
+}
 
 class CCmdTarget {
 public:
@@ -12,20 +117,37 @@ public:
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 
-    // The class's command table; each class with handlers overrides it to
-    // return its own ThisMessageMap().
-    virtual const MessageMap& GetMessageMap() const;
-    static const MessageMap& ThisMessageMap();
+    // Each class with handlers returns its own ThisMessageMap().
+    virtual const MessageMap& GetMessageMap() const { return ThisMessageMap(); }
+    static const MessageMap& ThisMessageMap()
+    {
+        static const MessageMap map{nullptr};
+        return map;
+    }
 
-    // Whether the command table has a handler for the command id.
-    bool HandlesCommand(UINT id) const;
-
-    // Sends a command (as a menu item would) to its handler; false when the
-    // table has none.
-    bool OnCmdMsg(UINT id);
+    bool HandlesCommand(UINT id) const { return GetMessageMap().Find(WM_COMMAND, 0, id) != nullptr; }
+    // Sends a command as a menu item would; false when no handler has it.
+    bool OnCmdMsg(UINT id)
+    {
+        LRESULT ignored = 0;
+        return RouteMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0, ignored);
+    }
 
 protected:
-    // Runs the handler of the table entry that matches, if any; result is
-    // what the handler answered.
-    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+    {
+        UINT notification = 0;
+        UINT id = 0;
+        if (message == WM_COMMAND) {
+            notification = HIWORD(wParam);
+            id = LOWORD(wParam);
+            if (notification == 1 && lParam == 0)
+                notification = 0;  // an accelerator: the command of its menu item
+        }
+        const MessageMapEntry* entry = GetMessageMap().Find(message, notification, id);
+        if (!entry)
+            return false;
+        result = entry->handler(*this, wParam, lParam);
+        return true;
+    }
 };

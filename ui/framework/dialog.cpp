@@ -1,38 +1,8 @@
 #include "dialog.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "win_app.h"
-
-namespace {
-
-// The dialogs running modally on this thread, innermost last, and the hook
-// that shows their loops' messages to PreTranslateMessage.  The dialog
-// manager calls the hook (WH_MSGFILTER, MSGF_DIALOGBOX) for every message
-// before it handles it.
-thread_local std::vector<CDialog*> modalDialogs;
-thread_local HHOOK modalLoopHook = nullptr;
-
-class ModalRun {
-public:
-    ModalRun(CDialog& dialog, HOOKPROC filter)
-    {
-        if (modalDialogs.empty())
-            modalLoopHook = ::SetWindowsHookExW(WH_MSGFILTER, filter, nullptr, ::GetCurrentThreadId());
-        modalDialogs.push_back(&dialog);
-    }
-    ~ModalRun()
-    {
-        modalDialogs.pop_back();
-        if (modalDialogs.empty() && modalLoopHook)
-            ::UnhookWindowsHookEx(std::exchange(modalLoopHook, nullptr));
-    }
-    ModalRun(const ModalRun&) = delete;
-    ModalRun& operator=(const ModalRun&) = delete;
-};
-
-}  // namespace
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
@@ -42,13 +12,6 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     control.Attach(dialog.GetDlgItem(id));
     if (control.GetSafeHwnd())
         dialog.m_boundControls.push_back(&control);
-}
-
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
-
-CDialog::~CDialog()
-{
-    DetachControls();
 }
 
 const MessageMap& CDialog::ThisMessageMap()
@@ -69,59 +32,47 @@ INT_PTR CDialog::DoModal()
         if (main && main != this)
             owner = main->GetSafeHwnd();
     }
-    const ModalRun run(*this, ModalLoopFilter);
+    m_bModalEnded = false;
+    m_nModalResult = -1;
     // The wide form makes the dialog and its controls Unicode windows.
-    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner,
-                             DialogProc, reinterpret_cast<LPARAM>(this));
+    const HWND window = ::CreateDialogParam(AfxGetResourceHandle(), MAKEINTRESOURCE(m_nIDTemplate), owner,
+                                            DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!window)
+        return -1;
+    // The owner takes no input while the dialog runs.
+    const bool disabledOwner = owner && ::IsWindowEnabled(owner) && !m_bModalEnded;
+    if (disabledOwner)
+        ::EnableWindow(owner, FALSE);
+    if (!m_bModalEnded && !::IsWindowVisible(window))
+        ::ShowWindow(window, SW_SHOWNORMAL);
+    RunModalLoop();
+    // The owner first, so that it is activated as the dialog goes.
+    if (disabledOwner)
+        ::EnableWindow(owner, TRUE);
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    return m_nModalResult;
 }
 
-LRESULT CALLBACK CDialog::ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam)
+void CDialog::RunModalLoop()
 {
-    // Only the innermost dialog is enabled, and only its own messages are
-    // its business (not those of a message box or file dialog over it).
-    if (code == MSGF_DIALOGBOX && !modalDialogs.empty()) {
-        const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-        CDialog& dialog = *modalDialogs.back();
-        const HWND window = dialog.m_hWnd;
-        if (window && (message.hwnd == window || ::IsChild(window, message.hwnd)) &&
-            dialog.PreTranslateMessage(message))
-            return TRUE;
+    MSG message{};
+    while (!m_bModalEnded) {
+        const BOOL got = ::GetMessage(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(message.wParam));  // for the loop outside
+            return;
+        }
+        const bool ours = message.hwnd == m_hWnd || ::IsChild(m_hWnd, message.hwnd);
+        if (ours && (PreTranslateMessage(message) ||
+                     (m_hAccelTable && ::TranslateAccelerator(m_hWnd, m_hAccelTable, &message))))
+            continue;
+        if (!::IsDialogMessage(m_hWnd, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessage(&message);
+        }
     }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-bool CDialog::PreTranslateMessage(const MSG&)
-{
-    return false;
-}
-
-void CDialog::EndDialog(INT_PTR result)
-{
-    ::EndDialog(m_hWnd, result);
-}
-
-BOOL CDialog::OnInitDialog()
-{
-    CDataExchange exchange(*this);
-    DoDataExchange(&exchange);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK()
-{
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
-
-void CDialog::OnPaint()
-{
-    Default();
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -139,6 +90,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         ::SetWindowLongPtrW(window, DWLP_USER, 0);
         self->DetachControls();
         self->m_hWnd = nullptr;
+        self->m_bModalEnded = true;
         return FALSE;
     }
     return self->HandleMessage(message, wParam, lParam);
@@ -160,21 +112,8 @@ INT_PTR CDialog::HandleInitDialog()
 // answer goes through DWLP_MSGRESULT.
 static bool AnswersDirectly(UINT message)
 {
-    switch (message) {
-    case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_QUERYDRAGICON:
-    case WM_VKEYTOITEM:
-        return true;
-    default:
-        return false;
-    }
+    return message == WM_CHARTOITEM || message == WM_COMPAREITEM || message == WM_QUERYDRAGICON ||
+           message == WM_VKEYTOITEM || (message >= WM_CTLCOLOREDIT && message <= WM_CTLCOLORSTATIC);
 }
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -218,11 +157,4 @@ void CDialog::CenterWindow()
     x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
     y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CDialog::DetachControls()
-{
-    for (CWnd* control : m_boundControls)
-        control->Detach();
-    m_boundControls.clear();
 }

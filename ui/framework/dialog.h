@@ -1,30 +1,22 @@
-// dialog.h - CDialog: a modal dialog built from a dialog template.
-//
-//     CMyDlg dialog;                  // a CDialog subclass for IDD_MY
-//     INT_PTR result = dialog.DoModal();
-//
-// DoModal creates the window from the template in the program's resources,
-// calls OnInitDialog, runs until a handler calls EndDialog, destroys the
-// window and returns the id it was ended with (-1 when the window could not
-// be created).  The dialog is centred over its owner, or on the screen when
-// it has none, unless OnInitDialog moved it.
-//
-// Messages go to the handlers of the class's command table; IDOK and IDCANCEL
-// end the dialog through OnOK and OnCancel, which is what the OK button, Esc
-// and the close box do.  Keys meant for the whole dialog (a shortcut such as
-// Ctrl+C) reach PreTranslateMessage before the focused control sees them.
+// dialog.h - CDialog: a modal dialog made from a template in the program's
+// resources.  DoModal creates it, disables the owner and runs a message loop
+// of its own until EndDialog; each message for the dialog goes to
+// PreTranslateMessage, then to the accelerator table (LoadAccelTable), then
+// to the dialog manager.  The dialog is centred over its owner, or on the
+// screen, unless OnInitDialog moved it; DoModal returns the id it was ended
+// with, or -1 when the window could not be created.
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
 
+#include "win_app.h"
 #include "wnd.h"
 
 class CDialog;
 
-// Passed to DoDataExchange.  The program's dialogs only bind controls, so
-// it carries nothing but the dialog.
+// The program's dialogs only bind controls: the exchange carries the dialog.
 class CDataExchange {
 public:
     explicit CDataExchange(CDialog& dialog) : m_pDlgWnd(&dialog) {}
@@ -32,52 +24,62 @@ public:
     CDialog* m_pDlgWnd;
 };
 
-// Binds the wrapper to the dialog's control with that id.  The wrapper is
-// detached again when the dialog's window is destroyed.
+// Binds the wrapper to the control with that id until the dialog's window
+// is destroyed.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
 class CDialog : public CWnd {
 public:
     // parent: the owner; the application's main window when none is given.
-    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
-    ~CDialog() override;
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+    ~CDialog() override { DetachControls(); }
 
     INT_PTR DoModal();
-    void EndDialog(INT_PTR result);
+    void EndDialog(INT_PTR result)
+    {
+        m_nModalResult = result;
+        m_bModalEnded = true;
+        ::PostMessage(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
+    }
+    void LoadAccelTable(UINT id) { m_hAccelTable = ::LoadAccelerators(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
 
     static const MessageMap& ThisMessageMap();
     const MessageMap& GetMessageMap() const override { return ThisMessageMap(); }
 
 protected:
-    // Called once the window and its controls exist.  Returns true to let the
-    // system put the focus on the first tab stop.  The base binds the
-    // controls (DoDataExchange).
-    virtual BOOL OnInitDialog();
-    virtual void DoDataExchange(CDataExchange* pDX);
-
-    virtual void OnOK();
-    virtual void OnCancel();
-
-    // Sees each message for the dialog or one of its controls that the modal
-    // loop takes from the queue, before the dialog manager does; returns
-    // true when it has handled the message, which then goes no further.  A
-    // dialog's keys would otherwise go to the focused control.
-    virtual bool PreTranslateMessage(const MSG& message);
-
-    // The default painting of the dialog.
-    void OnPaint();
+    // Returns true to let the system put the focus on the first tab stop.
+    virtual BOOL OnInitDialog()
+    {
+        CDataExchange exchange(*this);
+        DoDataExchange(&exchange);
+        return TRUE;
+    }
+    virtual void DoDataExchange(CDataExchange*) {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // True when it has handled the message, which then goes no further.
+    virtual bool PreTranslateMessage(const MSG&) { return false; }
+    void OnPaint() { Default(); }
 
 private:
     friend void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ModalLoopFilter(int code, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
     INT_PTR HandleInitDialog();
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CenterWindow();
-    void DetachControls();
+    void DetachControls()
+    {
+        for (CWnd* control : m_boundControls)
+            control->Detach();
+        m_boundControls.clear();
+    }
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     std::vector<CWnd*> m_boundControls;
+    HACCEL m_hAccelTable = nullptr;
+    bool m_bModalEnded = false;
+    INT_PTR m_nModalResult = -1;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "dc.h"
+#include "gdi.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 template <class Function>
 Function FindUser32Function(const char* name)
 {
-    HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    HMODULE user32 = ::GetModuleHandle(L"user32.dll");
     if (!user32)
         return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)));
@@ -29,32 +29,13 @@ UINT SystemDpi()
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-}  // namespace
-
-UINT AfxGetWindowDpi(HWND window)
-{
-    static const auto getDpiForWindow = FindUser32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    if (getDpiForWindow && window) {
-        const UINT dpi = getDpiForWindow(window);
-        if (dpi > 0)
-            return dpi;
-    }
-    return SystemDpi();
-}
-
-int AfxScaleForDpi(int pixels, UINT dpi)
-{
-    return ::MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-int AfxGetSystemMetricsForDpi(int index, UINT dpi)
+// The metric at that DPI, not at the primary monitor's.
+int SystemMetricForDpi(int index, UINT dpi)
 {
     static const auto getSystemMetricsForDpi =
         FindUser32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
     return getSystemMetricsForDpi ? getSystemMetricsForDpi(index, dpi) : ::GetSystemMetrics(index);
 }
-
-namespace {
 
 BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
 {
@@ -84,7 +65,7 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
     const auto windowDpi = static_cast<UINT>(dpi);
     const int needed =
         extent.cx +
-        (isCheckBox ? AfxGetSystemMetricsForDpi(SM_CXMENUCHECK, windowDpi) + AfxScaleForDpi(6, windowDpi) : 0);
+        (isCheckBox ? SystemMetricForDpi(SM_CXMENUCHECK, windowDpi) + AfxScaleForDpi(6, windowDpi) : 0);
     RECT rect{};
     ::GetWindowRect(control, &rect);
     HWND dialog = ::GetParent(control);
@@ -98,6 +79,17 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
 }
 
 }  // namespace
+
+UINT AfxGetWindowDpi(HWND window)
+{
+    static const auto getDpiForWindow = FindUser32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    if (getDpiForWindow && window) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi > 0)
+            return dpi;
+    }
+    return SystemDpi();
+}
 
 void AfxWidenControlsToTheirText(HWND dialog, UINT dpi)
 {

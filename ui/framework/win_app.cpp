@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "format.h"
 #include "text_encoding.h"
 #include "wnd.h"
 
@@ -50,6 +51,16 @@ std::string CWinApp::HelpFilePath() const
 void CWinApp::OnHelp()
 {
     const std::wstring page = WideFromUtf8(HelpFilePath());
+    // Started from inside a zip, a program may be all there is of its
+    // package: a browser would be no help then.
+    if (::GetFileAttributesW(page.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const std::string folder = FolderOf(AfxGetModuleFileName());
+        AfxMessageBox(Format("ERROR:  The help page %s is not in the folder %s.\n\n%s", m_strHelpPageName.c_str(),
+                             folder.substr(0, folder.size() - (folder.empty() ? 0 : 1)).c_str(),
+                             m_strHelpPageMissing.c_str()),
+                      MB_ICONSTOP);
+        return;
+    }
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteW(nullptr, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32)
@@ -64,11 +75,6 @@ CWinApp* AfxGetApp()
 CWnd* AfxGetMainWnd()
 {
     return theApplication ? theApplication->m_pMainWnd : nullptr;
-}
-
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleW(nullptr);
 }
 
 std::string AfxGetModuleFileName()

@@ -1,64 +1,101 @@
-// wnd.h - CWnd: a window handle with the operations the program uses.
-//
-// The windows are Unicode windows: SendMessage sends the wide form of a
-// message, so that text such as a file name reaches the window whole.
-//
-// A CWnd does not own its window.  Dialog windows are created and destroyed
-// by CDialog::DoModal, and controls die with their dialog; the wrappers bound
-// to them are detached then (see CDialog).
+// wnd.h - CWnd, CListBox and CMenu over Unicode windows, so that text such
+// as a file name reaches them whole.  None owns its handle: CDialog::DoModal
+// makes and destroys the dialog, whose controls die with it, and the only
+// menu the program touches, the system menu, belongs to its window.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <utility>
 
 #include "cmd_target.h"
-#include "menu.h"
+#include "gdi.h"
+#include "text_encoding.h"
 
-class CFont;
+class CMenu {
+public:
+    explicit CMenu(HMENU menu = nullptr) : m_hMenu(menu) {}
+
+    explicit operator bool() const { return m_hMenu != nullptr; }
+
+    bool AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string())
+    {
+        const std::wstring wide = WideFromUtf8(text);
+        return ::AppendMenu(m_hMenu, flags, id, (flags & MF_SEPARATOR) ? nullptr : wide.c_str()) != FALSE;
+    }
+
+private:
+    HMENU m_hMenu;
+};
 
 class CWnd : public CCmdTarget {
 public:
-    CWnd() = default;
-
     HWND GetSafeHwnd() const { return m_hWnd; }
     void Attach(HWND window) { m_hWnd = window; }
-    HWND Detach();
+    HWND Detach() { return std::exchange(m_hWnd, nullptr); }
 
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    HWND GetDlgItem(int id) const;
-    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessage(m_hWnd, message, wParam, lParam);
+    }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendDlgItemMessage(m_hWnd, id, message, wParam, lParam);
+    }
 
-    bool IsIconic() const;
-    RECT GetClientRect() const;
-    void Invalidate(bool erase = true);
+    bool IsIconic() const { return ::IsIconic(m_hWnd) != FALSE; }
+    RECT GetClientRect() const
+    {
+        RECT rect{};
+        ::GetClientRect(m_hWnd, &rect);
+        return rect;
+    }
+    void Invalidate(bool erase = true) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void SetRedraw(bool redraw) { SendMessage(WM_SETREDRAW, redraw, 0); }
 
-    // The window's system menu, as it is now (revert false) or reset to the
-    // system's standard menu (revert true).  Empty when the window has none.
-    CMenu GetSystemMenu(bool revert) const;
-
-    void SetIcon(HICON icon, bool big);
+    CMenu GetSystemMenu(bool revert) const { return CMenu(::GetSystemMenu(m_hWnd, revert)); }
+    void SetIcon(HICON icon, bool big)
+    {
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
     // The font stays owned by the caller and must outlive the window.
-    void SetFont(CFont& font, bool redraw = true);
+    void SetFont(CFont& font, bool redraw = true)
+    {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), MAKELPARAM(redraw, 0));
+    }
 
-    // Switches repainting off and on (WM_SETREDRAW), so that many changes
-    // show up at once.
-    void SetRedraw(bool redraw);
-
-    // WM_SYSCOMMAND's default handling: move, size, close, ...
-    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnSysCommand(UINT id, LPARAM lParam) { ::DefWindowProc(m_hWnd, WM_SYSCOMMAND, id, lParam); }
 
 protected:
-    // The system's default handling of the message being handled now.
-    LRESULT Default();
+    // The default handling of the message being handled now.
+    LRESULT Default() { return ::DefWindowProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam); }
 
     HWND m_hWnd = nullptr;
-
-    // The message being handled, for Default().
     struct CurrentMessage {
         UINT message = 0;
         WPARAM wParam = 0;
         LPARAM lParam = 0;
     };
     CurrentMessage m_current;
+};
+
+// Counts and indices are LB_ERR (-1) on failure, AddString's LB_ERRSPACE too.
+class CListBox : public CWnd {
+public:
+    int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+    int AddString(const std::wstring& text)
+    {
+        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    int AddUtf8String(const std::string& utf8) { return AddString(WideFromUtf8(utf8)); }
+    int DeleteString(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
+    void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    // Room for more rows before they are added; they can be, whatever it answers.
+    int InitStorage(int rows, std::size_t textBytes)
+    {
+        return static_cast<int>(SendMessage(LB_INITSTORAGE, rows, static_cast<LPARAM>(textBytes)));
+    }
 };
