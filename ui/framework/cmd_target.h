@@ -13,8 +13,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <tuple>
-#include <type_traits>
 
 class CCmdTarget;
 
@@ -54,40 +52,40 @@ struct MessageMap {
 
 namespace message_map_detail {
 
-template <class Member>
-struct MemberTraits;
-template <class Class, class Result, class... Args>
-struct MemberTraits<Result (Class::*)(Args...)> {
-    using ClassType = Class;
-    using ResultType = Result;
-    using Arguments = std::tuple<Args...>;
-};
+// One adapter per handler shape; Invoke picks it by overload.
+template <class C>
+LRESULT Call(void (C::*handler)(), C& self, WPARAM, LPARAM)
+{
+    (self.*handler)();
+    return 0;
+}
+template <class C>
+LRESULT Call(HCURSOR (C::*handler)(), C& self, WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>((self.*handler)());
+}
+template <class C, class First>
+LRESULT Call(void (C::*handler)(First, LPARAM), C& self, WPARAM wParam, LPARAM lParam)
+{
+    (self.*handler)(static_cast<First>(wParam), lParam);
+    return 0;
+}
+template <class C>
+LRESULT Call(int (C::*handler)(WPARAM, LPARAM), C& self, WPARAM wParam, LPARAM lParam)
+{
+    return (self.*handler)(wParam, lParam);
+}
+
+template <class C, class Member>
+C& ClassOf(Member C::*, CCmdTarget& target)
+{
+    return static_cast<C&>(target);
+}
 
 template <auto Handler>
 LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
-    using Traits = MemberTraits<decltype(Handler)>;
-    using Class = typename Traits::ClassType;
-    using Result = typename Traits::ResultType;
-    Class& self = static_cast<Class&>(target);
-    if constexpr (std::is_same_v<typename Traits::Arguments, std::tuple<WPARAM, LPARAM>>) {
-        if constexpr (std::is_void_v<Result>) {
-            (self.*Handler)(wParam, lParam);
-            return 0;
-        } else {
-            return static_cast<LRESULT>((self.*Handler)(wParam, lParam));
-        }
-    } else if constexpr (std::is_invocable_v<decltype(Handler), Class&, UINT, LPARAM>) {
-        (self.*Handler)(static_cast<UINT>(wParam), lParam);
-        return 0;
-    } else if constexpr (std::is_void_v<Result>) {
-        (self.*Handler)();
-        return 0;
-    } else if constexpr (std::is_pointer_v<Result>) {
-        return reinterpret_cast<LRESULT>((self.*Handler)());
-    } else {
-        return static_cast<LRESULT>((self.*Handler)());
-    }
+    return Call(Handler, ClassOf(Handler, target), wParam, lParam);
 }
 
 }  // namespace message_map_detail
