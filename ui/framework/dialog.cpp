@@ -81,7 +81,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         auto* self = reinterpret_cast<CDialog*>(lParam);
         ::SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_hWnd = window;
-        return self->HandleInitDialog();
+        RECT before{};
+        ::GetWindowRect(window, &before);
+        const BOOL result = self->OnInitDialog();
+        RECT after{};
+        ::GetWindowRect(window, &after);
+        if (::EqualRect(&before, &after))
+            self->CenterWindow();  // unless OnInitDialog placed it
+        return result;
     }
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
     if (!self)
@@ -94,18 +101,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         return FALSE;
     }
     return self->HandleMessage(message, wParam, lParam);
-}
-
-INT_PTR CDialog::HandleInitDialog()
-{
-    RECT before{};
-    ::GetWindowRect(m_hWnd, &before);
-    const BOOL result = OnInitDialog();
-    RECT after{};
-    ::GetWindowRect(m_hWnd, &after);
-    if (::EqualRect(&before, &after))
-        CenterWindow();
-    return result;
 }
 
 // Messages whose answer the dialog procedure returns itself; every other

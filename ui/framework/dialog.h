@@ -66,7 +66,6 @@ private:
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RunModalLoop();
-    INT_PTR HandleInitDialog();
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CenterWindow();
     void DetachControls()

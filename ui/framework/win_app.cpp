@@ -112,9 +112,8 @@ int AfxMessageBox(const std::string& text, UINT type)
 
 int AfxWinMain()
 {
-    CWinApp* app = AfxGetApp();
-    if (!app)
+    if (!theApplication)
         return 1;
-    app->InitInstance();
+    theApplication->InitInstance();
     return 0;
 }
