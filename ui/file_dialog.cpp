@@ -8,12 +8,8 @@
 #include "framework/win_app.h"
 #include "text_encoding.h"
 
-namespace {
-
 // Room for the longest path Windows handles (the "\\?\" form).
-constexpr DWORD kLongestPath = 32768;
-
-}  // namespace
+static constexpr DWORD kLongestPath = 32768;
 
 std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSettings& settings)
 {
@@ -25,7 +21,8 @@ std::optional<std::string> AskFileName(FileDialogKind kind, const FileDialogSett
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kLongestPath;
     dialog.lpstrTitle = settings.title;
-    dialog.Flags = settings.flags;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
+                   (kind == FileDialogKind::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     dialog.lpstrDefExt = settings.defaultExtension;
     const BOOL chosen = kind == FileDialogKind::Open ? ::GetOpenFileNameW(&dialog)
                                                      : ::GetSaveFileNameW(&dialog);

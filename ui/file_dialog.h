@@ -2,7 +2,8 @@
 //
 // Both ask for one file, with no owner window (so the main window stays
 // usable while they are open), the first filter entry selected and an empty
-// file-name field.  The name comes back as UTF-8 and may be of any length
+// file-name field; Open asks for a file that exists, Save before it writes
+// over one.  The name comes back as UTF-8 and may be of any length
 // the system allows, past MAX_PATH.
 #pragma once
 
@@ -15,7 +16,6 @@ struct FileDialogSettings {
     const wchar_t* title;
     const wchar_t* filter;            // pairs of zero-ended name and pattern
     const wchar_t* defaultExtension;  // appended to a name typed without one
-    DWORD flags;                      // OFN_...
 };
 
 enum class FileDialogKind { Open, Save };

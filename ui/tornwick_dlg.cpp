@@ -2,8 +2,6 @@
 // the files named for it.
 #include "tornwick_dlg.h"
 
-#include <commdlg.h>
-
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -157,13 +155,10 @@ HCURSOR CtornwickDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(appIcon_);
 }
 
-static constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-
 // After Cancel the earlier choice stays.
 void CtornwickDlg::ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
 {
-    std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings);
-    if (chosen)
+    if (std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings))
         ShowChosenFile(std::move(*chosen), path, list);
 }
 
@@ -178,15 +173,14 @@ void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBo
 void CtornwickDlg::OnBrowseHtml()
 {
     static const FileDialogSettings kHtmlFile{L"Input HTML File",
-                                              L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0", L"htm",
-                                              kOpenFlags};
+                                              L"HTML Files\0*.htm;*.html;\0All Files\0*.*\0", L"htm"};
     ChooseInputFile(kHtmlFile, htmlPath_, htmlFileList);
 }
 
 void CtornwickDlg::OnBrowseCsv()
 {
     static const FileDialogSettings kCsvFile{L"Input CSV File", L"CSV Files\0*.csv;\0All Files\0*.*\0",
-                                             L"csv", kOpenFlags};
+                                             L"csv"};
     ChooseInputFile(kCsvFile, csvPath_, csvFileList);
 }
 
@@ -270,7 +264,7 @@ void CtornwickDlg::OnSave()
     if (!HasWholeReport("ERROR:  Nothing to save.", "ERROR:  The report is incomplete, so it was not saved."))
         return;
     static const FileDialogSettings kReportFile{L"Output log file", L"TXT Files\0*.txt;\0All Files\0*.*\0",
-                                            L"txt", OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT};
+                                                L"txt"};
     const std::optional<std::string> path = AskFileName(FileDialogKind::Save, kReportFile);
     if (!path || RefuseToSaveOverAnInput(*path))
         return;
