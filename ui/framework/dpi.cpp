@@ -9,17 +9,13 @@ namespace {
 
 // GetDpiForWindow and GetSystemMetricsForDpi came with Windows 10 (1607);
 // older systems have only the system DPI, which is then also the window's
-// (the program declares no per-monitor awareness they know).
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
-
+// (the program declares no per-monitor awareness they know).  The program
+// imports user32, so it is loaded.
 template <class Function>
 Function FindUser32Function(const char* name)
 {
-    HMODULE user32 = ::GetModuleHandle(L"user32.dll");
-    if (!user32)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandle(L"user32.dll"), name)));
 }
 
 UINT SystemDpi()
@@ -33,7 +29,7 @@ UINT SystemDpi()
 int SystemMetricForDpi(int index, UINT dpi)
 {
     static const auto getSystemMetricsForDpi =
-        FindUser32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+        FindUser32Function<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
     return getSystemMetricsForDpi ? getSystemMetricsForDpi(index, dpi) : ::GetSystemMetrics(index);
 }
 
@@ -82,7 +78,7 @@ BOOL CALLBACK WidenToText(HWND control, LPARAM dpi)
 
 UINT AfxGetWindowDpi(HWND window)
 {
-    static const auto getDpiForWindow = FindUser32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow = FindUser32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
     if (getDpiForWindow && window) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi > 0)
