@@ -134,18 +134,13 @@ public:
 protected:
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     {
-        UINT notification = 0;
-        UINT id = 0;
-        if (message == WM_COMMAND) {
-            notification = HIWORD(wParam);
-            id = LOWORD(wParam);
-            if (notification == 1 && lParam == 0)
-                notification = 0;  // an accelerator: the command of its menu item
-        }
-        const MessageMapEntry* entry = GetMessageMap().Find(message, notification, id);
-        if (!entry)
-            return false;
-        result = entry->handler(*this, wParam, lParam);
-        return true;
+        const bool command = message == WM_COMMAND;
+        UINT notification = command ? HIWORD(wParam) : 0;
+        if (command && notification == 1 && lParam == 0)
+            notification = 0;  // an accelerator: the command of its menu item
+        const MessageMapEntry* entry = GetMessageMap().Find(message, notification, command ? LOWORD(wParam) : 0);
+        if (entry)
+            result = entry->handler(*this, wParam, lParam);
+        return entry != nullptr;
     }
 };

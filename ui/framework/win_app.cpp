@@ -34,11 +34,10 @@ const std::string& CWinApp::AppName() const
 {
     if (m_strAppName.empty()) {
         const std::string path = AfxGetModuleFileName();
-        std::string name = path.substr(FolderOf(path).size());
-        const auto dot = name.rfind('.');
+        m_strAppName = path.substr(FolderOf(path).size());
+        const auto dot = m_strAppName.rfind('.');
         if (dot != std::string::npos && dot > 0)
-            name.erase(dot);
-        m_strAppName = name;
+            m_strAppName.erase(dot);
     }
     return m_strAppName;
 }
