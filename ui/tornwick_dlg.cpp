@@ -115,10 +115,8 @@ int CtornwickDlg::OnVKeyToItem(WPARAM key, LPARAM list)
 void CtornwickDlg::AddAboutMenuItem()
 {
     CMenu systemMenu = GetSystemMenu(false);
-    if (!systemMenu)
-        return;
     const std::string text = AfxLoadString(IDS_ABOUT_MENU);
-    if (text.empty())
+    if (!systemMenu || text.empty())
         return;
     systemMenu.AppendMenu(MF_SEPARATOR);
     systemMenu.AppendMenu(MF_STRING, IDM_ABOUT, text);
