@@ -20,15 +20,6 @@ int FittingStep(const CDC& printer)
     return printer.GetDeviceCaps(VERTRES) / kLinePositions;
 }
 
-// The width of the font's characters, all alike: the font is fixed pitch.
-int CharacterWidth(CDC& printer, const CFont& font)
-{
-    const CDC::Selection selected = printer.SelectObject(font);
-    TEXTMETRIC metrics{};
-    printer.GetTextMetrics(metrics);
-    return metrics.tmAveCharWidth;
-}
-
 std::size_t LongestRow(const ShownRows& rows)
 {
     std::size_t longest = 0;

@@ -6,17 +6,15 @@ namespace {
 
 constexpr int kStandardHeight = 14;  // pixels at 96 DPI
 
-// The width of the font's characters (all alike: the font is fixed pitch).
-int CharacterWidth(const CFont& font)
+}  // namespace
+
+int CharacterWidth(CDC& dc, const CFont& font)
 {
-    CClientDC screen(nullptr);
-    const CDC::Selection selected = screen.SelectObject(font);
+    const CDC::Selection selected = dc.SelectObject(font);
     TEXTMETRIC metrics{};
-    screen.GetTextMetrics(metrics);
+    dc.GetTextMetrics(metrics);
     return metrics.tmAveCharWidth;
 }
-
-}  // namespace
 
 bool CreateReportFont(CFont& font, int height, int width)
 {
@@ -31,10 +29,11 @@ void CreateListFont(CFont& font, UINT dpi)
     CreateReportFont(font, height);
     // The font's characters may come out a pixel wider than in step.
     if (dpi != USER_DEFAULT_SCREEN_DPI) {
+        CClientDC screen(nullptr);
         CFont standard;
         CreateReportFont(standard, kStandardHeight);
-        const int widest = CharacterWidth(standard) * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
-        if (CharacterWidth(font) > widest)
+        const int widest = CharacterWidth(screen, standard) * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
+        if (CharacterWidth(screen, font) > widest)
             CreateReportFont(font, height, widest);
     }
 }

@@ -11,6 +11,10 @@
 // fixed-pitch face when there is no "Modern".
 bool CreateReportFont(CFont& font, int height, int width = 0);
 
+// The width of the font's characters in that device context (all alike:
+// the font is fixed pitch).
+int CharacterWidth(CDC& dc, const CFont& font);
+
 // The result list's font for a screen of that DPI: 14 pixels high at 96 DPI,
 // and its characters no wider than in step with the DPI, so that the widest
 // report rows, which just fit the list at 96 DPI, keep their ends.
