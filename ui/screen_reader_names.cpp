@@ -7,7 +7,7 @@
 
 namespace {
 
-// The annotation service of the accessibility interfaces, for one call.  COM
+// The annotation service of the accessibility interfaces, for one use.  COM
 // makes it from its registration in the system folder, so nothing of it is
 // linked into the program, nor ever loaded from beside it.
 class AnnotationService {
@@ -39,17 +39,25 @@ private:
 
 }  // namespace
 
-bool NameForScreenReaders(HWND control, const wchar_t* name)
+bool NameForScreenReaders(std::initializer_list<ScreenReaderName> names)
 {
     const AnnotationService service;
-    return service && SUCCEEDED(service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                                        PROPID_ACC_NAME, name));
+    if (!service)
+        return false;
+    bool named = true;
+    for (const ScreenReaderName& each : names) {
+        named = SUCCEEDED(service->SetHwndPropStr(each.control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                  PROPID_ACC_NAME, each.name)) && named;
+    }
+    return named;
 }
 
-void ForgetScreenReaderName(HWND control)
+void ForgetScreenReaderNames(std::initializer_list<HWND> controls)
 {
     const AnnotationService service;
+    if (!service)
+        return;
     MSAAPROPID name = PROPID_ACC_NAME;
-    if (service)
+    for (HWND control : controls)
         service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
 }

@@ -3,11 +3,18 @@
 //
 // The names are annotations of the accessibility interfaces: they change
 // nothing on the screen.  They live as long as the control, or until
-// ForgetScreenReaderName, which the window calls as it closes.
+// ForgetScreenReaderNames, which the window calls as it closes.
 #pragma once
 
 #include <windows.h>
 
-// Gives the control that name; false when the system keeps no annotations.
-bool NameForScreenReaders(HWND control, const wchar_t* name);
-void ForgetScreenReaderName(HWND control);
+#include <initializer_list>
+
+struct ScreenReaderName {
+    HWND control;
+    const wchar_t* name;
+};
+
+// Gives each control its name; false when the system keeps no annotations.
+bool NameForScreenReaders(std::initializer_list<ScreenReaderName> names);
+void ForgetScreenReaderNames(std::initializer_list<HWND> controls);

@@ -79,16 +79,15 @@ BOOL CtornwickDlg::OnInitDialog()
     SetListFont(dpi);
     AfxWidenControlsToTheirText(m_hWnd, dpi);
     ::DragAcceptFiles(m_hWnd, TRUE);
-    NameForScreenReaders(htmlFileList.GetSafeHwnd(), L"HTML file");
-    NameForScreenReaders(csvFileList.GetSafeHwnd(), L"CSV file");
-    NameForScreenReaders(resultList.GetSafeHwnd(), L"Report");
+    NameForScreenReaders({{htmlFileList.GetSafeHwnd(), L"HTML file"},
+                          {csvFileList.GetSafeHwnd(), L"CSV file"},
+                          {resultList.GetSafeHwnd(), L"Report"}});
     return TRUE;
 }
 
 void CtornwickDlg::OnDestroy()
 {
-    for (const CListBox* list : {&htmlFileList, &csvFileList, &resultList})
-        ForgetScreenReaderName(list->GetSafeHwnd());
+    ForgetScreenReaderNames({htmlFileList.GetSafeHwnd(), csvFileList.GetSafeHwnd(), resultList.GetSafeHwnd()});
 }
 
 // The result list's rows cannot be selected: the keys that would move the
