@@ -86,8 +86,8 @@ void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead&
         ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
     if (read.cutShort)
         ReportAdd(lists, ReportGroup::NotesGroup, kCutShortNote);
-    for (const std::string& name : read.emptyCellRows) {
-        if (index.Root())
+    if (index.Root()) {
+        for (const std::string& name : read.emptyCellRows)
             ReportAdd(lists, ReportGroup::NotesGroup, EmptyCellNote(name));
     }
     if (!index.Root())
