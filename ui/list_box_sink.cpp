@@ -2,9 +2,15 @@
 
 #include <climits>
 #include <limits>
-#include <string>
+#include <new>
+#include <utility>
 
 #include "text_encoding.h"
+
+std::string_view RowBytes(const ReportRows& rows, int row)
+{
+    return row >= 0 && static_cast<std::size_t>(row) < rows.size() ? rows[row] : std::string_view();
+}
 
 ListBoxSink::~ListBoxSink()
 {
@@ -16,37 +22,36 @@ ListBoxSink::~ListBoxSink()
 
 void ListBoxSink::Clear()
 {
-    if (!redrawOff_) {
+    if (!std::exchange(redrawOff_, true))
         list_.SetRedraw(false);
-        redrawOff_ = true;
-    }
     list_.ResetContent();
-    kept_.Clear();
-    rows_ = shown_ = 0;
+    kept_.clear();
+    written_ = 0;
 }
 
+// Room that cannot be had is no error: the rows then come one at a time.
 void ListBoxSink::Reserve(std::size_t rows, std::size_t bytes)
 {
-    kept_.Reserve(rows, bytes);
+    try {
+        kept_.reserve(kept_.size() + rows);
+    } catch (const std::exception&) {
+    }
     // The list keeps its rows as UTF-16 text, each with a terminating zero.
-    // Room it cannot give is no error: the rows then come one at a time.
-    if (rows == 0 || rows > static_cast<std::size_t>(INT_MAX))
-        return;
     const auto maxBytes = static_cast<std::size_t>(std::numeric_limits<LPARAM>::max()) / sizeof(WCHAR);
-    if (bytes > maxBytes - rows)
-        return;
-    list_.InitStorage(static_cast<int>(rows), (bytes + rows) * sizeof(WCHAR));
+    if (rows > 0 && rows <= static_cast<std::size_t>(INT_MAX) && bytes <= maxBytes - rows)
+        list_.InitStorage(static_cast<int>(rows), (bytes + rows) * sizeof(WCHAR));
 }
 
 void ListBoxSink::Append(std::string_view row)
 {
-    const bool refusedBefore = !Complete();
-    ++rows_;
-    if (refusedBefore || !kept_.Append(row))
-        return;  // no gaps: the list keeps only the rows before the refused one
+    if (written_++ != kept_.size())
+        return;  // a row was refused: no more, so that the list has no gap
+    try {
+        kept_.emplace_back(row);
+    } catch (const std::exception&) {
+        return;  // no memory for the row's bytes
+    }
     WideFromCodePage(row, CP_ACP, text_);
-    if (list_.AddString(text_) >= 0)
-        ++shown_;
-    else
-        kept_.RemoveLast();
+    if (list_.AddString(text_) < 0)
+        kept_.pop_back();
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <string_view>
 
 #include "report_font.h"
 
@@ -11,41 +10,38 @@ namespace {
 constexpr int kRowsPerPage = 60;
 constexpr int kLeftEdge = 200;  // device units from the printable area's edge
 
-// The page's line positions: the first stays empty, the rows take the next 60.
-constexpr int kLinePositions = kRowsPerPage + 1;
-
-// The largest line step at which the page's line positions fit its height.
+// The largest line step at which a page's line positions fit its height:
+// the first position stays empty, the rows take the next 60.
 int FittingStep(const CDC& printer)
 {
-    return printer.GetDeviceCaps(VERTRES) / kLinePositions;
+    return printer.GetDeviceCaps(VERTRES) / (kRowsPerPage + 1);
 }
 
-std::size_t LongestRow(const ShownRows& rows)
+// A step of 0 (no such height) leaves the height as it is.
+int Fitted(int height, int step)
 {
-    std::size_t longest = 0;
-    for (int row = 0; row < rows.list.GetCount(); ++row)
-        longest = std::max(longest, rows.bytes.Row(row).size());
-    return longest;
+    return step > 0 ? std::min(height, step) : height;
 }
 
 // Creates the print font.  Its cell height is that of the printer's default
 // font, the height the rows were laid out for; a printer whose default font
 // is so large that a page of rows would run off the paper gets it smaller,
-// as much as needed for the 61 line positions to fit the printable height
-// and the widest row its width, down to 6 points (a row wider than that font
+// as much as needed for the line positions to fit the printable height and
+// the widest row its width, down to 6 points (a row wider than that font
 // allows is cut at the edge of the printable area).
-void CreateFittingFont(CDC& printer, CFont& font, const ShownRows& rows)
+void CreateFittingFont(CDC& printer, CFont& font, const CListBox& list, const ReportRows& rows)
 {
     TEXTMETRIC metrics{};
     printer.GetTextMetrics(metrics);
-    const int fitting = FittingStep(printer);
-    int height = fitting > 0 ? std::min<int>(metrics.tmHeight, fitting) : metrics.tmHeight;
+    int height = Fitted(metrics.tmHeight, FittingStep(printer));
     CreateReportFont(font, height);
 
+    std::size_t longest = 0;
+    for (int row = 0; row < list.GetCount(); ++row)
+        longest = std::max(longest, RowBytes(rows, row).size());
     const int smallest = ::MulDiv(printer.GetDeviceCaps(LOGPIXELSY), 6, 72);
     const int room = printer.GetDeviceCaps(HORZRES) - kLeftEdge;
-    const auto longest = static_cast<long long>(LongestRow(rows));
-    const auto widest = [&] { return longest * CharacterWidth(printer, font); };
+    const auto widest = [&] { return static_cast<long long>(longest) * CharacterWidth(printer, font); };
     if (widest() <= room || height <= smallest)
         return;
     // A fixed-pitch font's width grows with its height; the font mapper may
@@ -56,23 +52,15 @@ void CreateFittingFont(CDC& printer, CFont& font, const ShownRows& rows)
         CreateReportFont(font, --height);
 }
 
-// The distance between rows in the selected font, kept to what fits.
-int LineStep(const CDC& printer)
-{
-    TEXTMETRIC metrics{};
-    printer.GetTextMetrics(metrics);
-    const int step = metrics.tmHeight + metrics.tmExternalLeading;
-    const int fitting = FittingStep(printer);
-    return fitting > 0 ? std::min(step, fitting) : step;
-}
-
 }  // namespace
 
-void PrintPages(CDC& printer, CFont& font, const ShownRows& rows)
+void PrintPages(CDC& printer, CFont& font, const CListBox& list, const ReportRows& rows)
 {
-    CreateFittingFont(printer, font, rows);
+    CreateFittingFont(printer, font, list, rows);
     const CDC::Selection selected = printer.SelectObject(font);
-    const int step = LineStep(printer);
+    TEXTMETRIC metrics{};
+    printer.GetTextMetrics(metrics);
+    const int step = Fitted(metrics.tmHeight + metrics.tmExternalLeading, FittingStep(printer));
 
     DOCINFO document{};
     document.cbSize = sizeof document;
@@ -80,10 +68,10 @@ void PrintPages(CDC& printer, CFont& font, const ShownRows& rows)
     if (printer.StartDoc(document) < 0)
         return;
     int onPage = 0;
-    for (int row = 0; row < rows.list.GetCount(); ++row) {
+    for (int row = 0; row < list.GetCount(); ++row) {
         if (onPage == 0)
             printer.StartPage();
-        printer.TextOut(kLeftEdge, step * (onPage + 1), rows.bytes.Row(row));
+        printer.TextOut(kLeftEdge, step * (onPage + 1), RowBytes(rows, row));
         onPage = (onPage + 1) % kRowsPerPage;
         if (onPage == 0)
             printer.EndPage();

@@ -5,16 +5,11 @@
 
 #include "framework/gdi.h"
 #include "framework/wnd.h"
-#include "report_rows.h"
+#include "list_box_sink.h"
 
-// The report's rows: the bytes of those the list shows.  The list's row
-// count is read again before every row: the list is the report.
-struct ShownRows {
-    const CListBox& list;
-    const ReportRows& bytes;
-};
-
-// Prints the rows as the job "TORNWICK" on the printer's context, in font,
-// which it makes.  A job the printer refuses prints nothing and says
-// nothing.  The font must outlive the context, which may hold it after.
-void PrintPages(CDC& printer, CFont& font, const ShownRows& rows);
+// Prints the rows of the list, their bytes taken from rows, as the job
+// "TORNWICK" on the printer's context, in font, which it makes.  The list's
+// row count is read again before every row: the list is the report.  A job
+// the printer refuses prints nothing and says nothing.  The font must
+// outlive the context, which may hold it after.
+void PrintPages(CDC& printer, CFont& font, const CListBox& list, const ReportRows& rows);

@@ -3,7 +3,8 @@
 //
 // The names are annotations of the accessibility interfaces: they change
 // nothing on the screen.  They live as long as the control, or until
-// ForgetScreenReaderNames, which the window calls as it closes.
+// ForgetScreenReaderNames, which the window calls as it closes.  Where the
+// system keeps no annotations, the controls stay unnamed.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,5 @@ struct ScreenReaderName {
     const wchar_t* name;
 };
 
-// Gives each control its name; false when the system keeps no annotations.
-bool NameForScreenReaders(std::initializer_list<ScreenReaderName> names);
+void NameForScreenReaders(std::initializer_list<ScreenReaderName> names);
 void ForgetScreenReaderNames(std::initializer_list<HWND> controls);

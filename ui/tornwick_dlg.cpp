@@ -8,22 +8,40 @@
 #include <utility>
 
 #include "about_dlg.h"
+#include "clipboard.h"
 #include "file_dialog.h"
 #include "file_drop.h"
 #include "file_identity.h"
 #include "format.h"
-#include "clipboard.h"
 #include "framework/dpi.h"
-#include "framework/gdi.h"
+#include "framework/print_dialog.h"
 #include "framework/win_app.h"
-#include "list_box_sink.h"
+#include "printed_pages.h"
 #include "replacement_file.h"
 #include "report_font.h"
 #include "resources/resource.h"
 #include "screen_reader_names.h"
 #include "text_encoding.h"
-#include "printed_pages.h"
-#include "framework/print_dialog.h"
+
+namespace {
+
+// Makes the chosen or dropped file the field's: its path and list row.
+void ShowChosenFile(std::string chosen, std::string& path, CListBox& list)
+{
+    path = std::move(chosen);
+    if (list.GetCount() > 0)
+        list.DeleteString(0);
+    list.AddUtf8String(path);
+}
+
+// After Cancel the earlier choice stays.
+void ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
+{
+    if (std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings))
+        ShowChosenFile(std::move(*chosen), path, list);
+}
+
+}  // namespace
 
 CtornwickDlg::CtornwickDlg(CWnd* parent)
     : CDialog(IDD_MAIN, parent),
@@ -73,8 +91,6 @@ BOOL CtornwickDlg::OnInitDialog()
     SetIcon(appIcon_, true);
     SetIcon(appIcon_, false);
 
-    options_ = CompareOptions{};
-
     const UINT dpi = AfxGetWindowDpi(m_hWnd);
     SetListFont(dpi);
     AfxWidenControlsToTheirText(m_hWnd, dpi);
@@ -95,20 +111,19 @@ void CtornwickDlg::OnDestroy()
 // end, as its scroll bar does.
 int CtornwickDlg::OnVKeyToItem(WPARAM key, LPARAM list)
 {
+    static const std::pair<WORD, WORD> kScrolls[] = {
+        {VK_UP, SB_LINEUP},     {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP},
+        {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM},
+    };
     if (reinterpret_cast<HWND>(list) != resultList.GetSafeHwnd())
         return -1;  // the list's own handling
-    int scroll = -1;
-    switch (LOWORD(key)) {
-    case VK_UP: scroll = SB_LINEUP; break;
-    case VK_DOWN: scroll = SB_LINEDOWN; break;
-    case VK_PRIOR: scroll = SB_PAGEUP; break;
-    case VK_NEXT: scroll = SB_PAGEDOWN; break;
-    case VK_HOME: scroll = SB_TOP; break;
-    case VK_END: scroll = SB_BOTTOM; break;
-    default: return -1;
+    for (const auto& [pressed, scroll] : kScrolls) {
+        if (LOWORD(key) == pressed) {
+            resultList.SendMessage(WM_VSCROLL, MAKEWPARAM(scroll, 0));
+            return -2;  // handled: no row is selected
+        }
     }
-    resultList.SendMessage(WM_VSCROLL, MAKEWPARAM(scroll, 0));
-    return -2;  // handled: no row is selected
+    return -1;
 }
 
 void CtornwickDlg::AddAboutMenuItem()
@@ -150,21 +165,6 @@ void CtornwickDlg::OnPaint()
 HCURSOR CtornwickDlg::OnQueryDragIcon()
 {
     return static_cast<HCURSOR>(appIcon_);
-}
-
-// After Cancel the earlier choice stays.
-void CtornwickDlg::ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list)
-{
-    if (std::optional<std::string> chosen = AskFileName(FileDialogKind::Open, settings))
-        ShowChosenFile(std::move(*chosen), path, list);
-}
-
-void CtornwickDlg::ShowChosenFile(std::string chosen, std::string& path, CListBox& list)
-{
-    path = std::move(chosen);
-    if (list.GetCount() > 0)
-        list.DeleteString(0);
-    list.AddUtf8String(path);
 }
 
 void CtornwickDlg::OnBrowseHtml()
@@ -271,7 +271,7 @@ void CtornwickDlg::OnSave()
     bool written = true;
     // The count is read again before every row: the list is the report.
     for (int row = 0; written && row < resultList.GetCount(); ++row)
-        written = file.Write(reportRows_.Row(row)) && file.Write("\r\n");
+        written = file.Write(RowBytes(reportRows_, row)) && file.Write("\r\n");
     if (!written || !file.Commit())
         AfxMessageBox(Format("ERROR:  Could not save the report to %s.\n\n%s.", path->c_str(), file.Error().c_str()),
                       MB_ICONSTOP);
@@ -288,7 +288,7 @@ void CtornwickDlg::OnPrint()
     CFont font;
     CDC printer;
     printer.Attach(dialog.DetachPrinterDC());
-    PrintPages(printer, font, ShownRows{resultList, reportRows_});
+    PrintPages(printer, font, resultList, reportRows_);
 }
 
 // The report as Save writes it, every row ended by CR LF: its bytes, and as
@@ -304,7 +304,7 @@ void CtornwickDlg::OnCopyReport()
     std::wstring wide;
     std::wstring shown;
     for (int row = 0; row < resultList.GetCount(); ++row) {
-        const std::string_view bytes = reportRows_.Row(row);
+        const std::string_view bytes = RowBytes(reportRows_, row);
         text.append(bytes).append("\r\n");
         WideFromCodePage(bytes, CP_ACP, shown);
         wide.append(shown).append(L"\r\n");

@@ -1,18 +1,17 @@
 // tornwick_dlg.h - the main window: choose (or drop) the LoTW page and the
 // VELLUM listing, each shown as the one row of a small list, compare, and
 // read, save, print or copy the report.  File names are UTF-8; the rows'
-// bytes are kept beside the list that shows them (report_rows.h).
+// bytes are kept beside the list that shows them (list_box_sink.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "compare.h"
-#include "file_dialog.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/wnd.h"
-#include "report_rows.h"
+#include "list_box_sink.h"
 #include "report_sink.h"
 
 class CtornwickDlg : public CDialog {
@@ -51,13 +50,10 @@ protected:
     void ShowReport(const std::function<RunOutcome(ReportSink&)>& write);
 
 private:
-    void AddAboutMenuItem();
-    // Makes the chosen or dropped file the field's: its path and list row.
-    static void ChooseInputFile(const FileDialogSettings& settings, std::string& path, CListBox& list);
-    static void ShowChosenFile(std::string chosen, std::string& path, CListBox& list);
     // Posted on a change of DPI (wParam), to finish once the dialog manager
     // has laid the window out for it.
     static constexpr UINT kAfterDpiChangeMessage = WM_APP + 1;
+    void AddAboutMenuItem();
     void SetListFont(UINT dpi);
     // Whether Save, Print or Copy may use the rows: not when there are none
     // (the user is told nothingText, unless null) nor when the list holds
