@@ -1,6 +1,6 @@
 // cmd_target.h - command tables and CCmdTarget, the root of every class
-// that has one.  A class keeps one static table of entries (message,
-// notification code, control or command id, handler), as
+// that has one.  A class keeps one static table of entries (message, command
+// or control id, handler), as
 //     static const MessageMapEntry entries[] = {OnClicked<&CMyDlg::OnGo>(IDC_GO)};
 //     static const MessageMap map{&CDialog::ThisMessageMap, entries};
 // The first entry that matches wins, then the base class's table, then the
@@ -16,13 +16,10 @@
 
 class CCmdTarget;
 
-using MessageHandler = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
-
 struct MessageMapEntry {
     UINT message;
-    UINT notification;  // of WM_COMMAND (BN_CLICKED, ...); else 0
-    UINT id;            // of WM_COMMAND; else 0
-    MessageHandler handler;
+    UINT id;  // of WM_COMMAND: the command or control; else 0
+    LRESULT (*handler)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
 };
 
 struct MessageMap {
@@ -31,61 +28,43 @@ struct MessageMap {
         : base(baseMap), entries(table), count(N)
     {
     }
-    MessageMap(const MessageMap& (*baseMap)()) : base(baseMap), entries(nullptr), count(0) {}
-
-    const MessageMapEntry* Find(UINT message, UINT notification, UINT id) const
-    {
-        for (const MessageMap* map = this; map; map = map->base ? &map->base() : nullptr) {
-            for (std::size_t i = 0; i < map->count; ++i) {
-                const MessageMapEntry& entry = map->entries[i];
-                if (entry.message == message && entry.notification == notification && entry.id == id)
-                    return &entry;
-            }
-        }
-        return nullptr;
-    }
+    explicit MessageMap(const MessageMap& (*baseMap)()) : base(baseMap) {}
 
     const MessageMap& (*base)();  // nullptr at the root
-    const MessageMapEntry* entries;
-    std::size_t count;
+    const MessageMapEntry* entries = nullptr;
+    std::size_t count = 0;
 };
 
 namespace message_map_detail {
 
 // One adapter per handler shape; Invoke picks it by overload.
 template <class C>
-LRESULT Call(void (C::*handler)(), C& self, WPARAM, LPARAM)
+LRESULT Call(void (C::*handler)(), CCmdTarget& target, WPARAM, LPARAM)
 {
-    (self.*handler)();
+    (static_cast<C&>(target).*handler)();
     return 0;
 }
 template <class C>
-LRESULT Call(HCURSOR (C::*handler)(), C& self, WPARAM, LPARAM)
+LRESULT Call(HCURSOR (C::*handler)(), CCmdTarget& target, WPARAM, LPARAM)
 {
-    return reinterpret_cast<LRESULT>((self.*handler)());
+    return reinterpret_cast<LRESULT>((static_cast<C&>(target).*handler)());
 }
 template <class C, class First>
-LRESULT Call(void (C::*handler)(First, LPARAM), C& self, WPARAM wParam, LPARAM lParam)
+LRESULT Call(void (C::*handler)(First, LPARAM), CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
-    (self.*handler)(static_cast<First>(wParam), lParam);
+    (static_cast<C&>(target).*handler)(static_cast<First>(wParam), lParam);
     return 0;
 }
 template <class C>
-LRESULT Call(int (C::*handler)(WPARAM, LPARAM), C& self, WPARAM wParam, LPARAM lParam)
+LRESULT Call(int (C::*handler)(WPARAM, LPARAM), CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
-    return (self.*handler)(wParam, lParam);
-}
-
-template <class C, class Member>
-C& ClassOf(Member C::*, CCmdTarget& target)
-{
-    return static_cast<C&>(target);
+    return (static_cast<C&>(target).*handler)(wParam, lParam);
 }
 
 template <auto Handler>
 LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
-    return Call(Handler, ClassOf(Handler, target), wParam, lParam);
+    return Call(Handler, target, wParam, lParam);
 }
 
 }  // namespace message_map_detail
@@ -93,19 +72,21 @@ LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 template <auto Handler>
 constexpr MessageMapEntry OnMessage(UINT message)
 {
-    return {message, 0, 0, &message_map_detail::Invoke<Handler>};
+    return {message, 0, &message_map_detail::Invoke<Handler>};
 }
 
+// A menu item's or an accelerator's command.
 template <auto Handler>
 constexpr MessageMapEntry OnCommand(UINT id)
 {
-    return {WM_COMMAND, 0, id, &message_map_detail::Invoke<Handler>};
+    return {WM_COMMAND, id, &message_map_detail::Invoke<Handler>};
 }
 
+// A button's BN_CLICKED, whose code (0) is that of a menu item's command.
 template <auto Handler>
 constexpr MessageMapEntry OnClicked(UINT id)
 {
-    return {WM_COMMAND, BN_CLICKED, id, &message_map_detail::Invoke<Handler>};
+    return OnCommand<Handler>(id);
 }
 
 class CCmdTarget {
@@ -123,7 +104,7 @@ public:
         return map;
     }
 
-    bool HandlesCommand(UINT id) const { return GetMessageMap().Find(WM_COMMAND, 0, id) != nullptr; }
+    bool HandlesCommand(UINT id) const { return Find(WM_COMMAND, id) != nullptr; }
     // Sends a command as a menu item would; false when no handler has it.
     bool OnCmdMsg(UINT id)
     {
@@ -132,15 +113,28 @@ public:
     }
 
 protected:
+    // Commands are routed from menu items, accelerators (code 1, no control)
+    // and clicks; a control's other notifications get the default handling.
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     {
         const bool command = message == WM_COMMAND;
-        UINT notification = command ? HIWORD(wParam) : 0;
-        if (command && notification == 1 && lParam == 0)
-            notification = 0;  // an accelerator: the command of its menu item
-        const MessageMapEntry* entry = GetMessageMap().Find(message, notification, command ? LOWORD(wParam) : 0);
+        if (command && HIWORD(wParam) != 0 && (HIWORD(wParam) != 1 || lParam != 0))
+            return false;
+        const MessageMapEntry* entry = Find(message, command ? LOWORD(wParam) : 0);
         if (entry)
             result = entry->handler(*this, wParam, lParam);
         return entry != nullptr;
+    }
+
+private:
+    const MessageMapEntry* Find(UINT message, UINT id) const
+    {
+        for (const MessageMap* map = &GetMessageMap(); map; map = map->base ? &map->base() : nullptr) {
+            for (std::size_t i = 0; i < map->count; ++i) {
+                if (map->entries[i].message == message && map->entries[i].id == id)
+                    return &map->entries[i];
+            }
+        }
+        return nullptr;
     }
 };

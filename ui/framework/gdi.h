@@ -98,13 +98,9 @@ public:
             if (m_hOldObject)
                 ::SelectObject(m_hDC, m_hOldObject);
         }
-        Selection(Selection&& other) noexcept
-            : m_hDC(other.m_hDC), m_hOldObject(std::exchange(other.m_hOldObject, nullptr))
-        {
-        }
+        // Made only in place (SelectObject returns it as a prvalue).
         Selection(const Selection&) = delete;
         Selection& operator=(const Selection&) = delete;
-        Selection& operator=(Selection&&) = delete;
 
     private:
         HDC m_hDC;

@@ -30,16 +30,12 @@ CWinApp::~CWinApp()
         theApplication = nullptr;
 }
 
-const std::string& CWinApp::AppName() const
+std::string CWinApp::AppName() const
 {
-    if (m_strAppName.empty()) {
-        const std::string path = AfxGetModuleFileName();
-        m_strAppName = path.substr(FolderOf(path).size());
-        const auto dot = m_strAppName.rfind('.');
-        if (dot != std::string::npos && dot > 0)
-            m_strAppName.erase(dot);
-    }
-    return m_strAppName;
+    const std::string path = AfxGetModuleFileName();
+    const std::string name = path.substr(FolderOf(path).size());
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
 std::string CWinApp::HelpFilePath() const

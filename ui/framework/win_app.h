@@ -24,7 +24,7 @@ public:
 
     // The program file's name without folder and extension: the caption of
     // every AfxMessageBox.
-    const std::string& AppName() const;
+    std::string AppName() const;
     // m_strHelpPageName in the program file's folder.
     std::string HelpFilePath() const;
     // ID_HELP's handler, where the command table maps it: opens the help page
@@ -38,9 +38,6 @@ public:
 protected:
     std::string m_strHelpPageName;
     std::string m_strHelpPageMissing;
-
-private:
-    mutable std::string m_strAppName;
 };
 
 CWinApp* AfxGetApp();
