@@ -1,13 +1,10 @@
-// Dropping files on the main window: which field each file fills.
 #include "file_drop.h"
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "format.h"
-#include "framework/win_app.h"
 #include "text_encoding.h"
 
 namespace {
@@ -25,38 +22,13 @@ DroppedKind KindOf(const std::string& name)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == "htm" || extension == "html")
         return DroppedKind::Page;
-    if (extension == "csv")
-        return DroppedKind::Listing;
-    return DroppedKind::Other;
+    return extension == "csv" ? DroppedKind::Listing : DroppedKind::Other;
 }
 
-const char kWhatTornwickTakes[] =
-    "Drop one LoTW Award Credit Matrix page (.htm, .html), one VELLUM DXCC listing (.csv), or one of each.";
-
-std::string Refusal(const std::string& reason)
+bool IsFolder(const std::string& name)
 {
-    return Format("ERROR:  %s\n\n%s", reason.c_str(), kWhatTornwickTakes);
-}
-
-}  // namespace
-
-DropSorting SortDroppedFiles(const std::vector<std::string>& names,
-                             const std::function<bool(const std::string&)>& isFolder)
-{
-    DropSorting sorting;
-    for (const std::string& name : names) {
-        if (isFolder(name))
-            return DropSorting{{}, {}, Refusal(Format("%s is a folder.", name.c_str()))};
-        const DroppedKind kind = KindOf(name);
-        if (kind == DroppedKind::Other)
-            return DropSorting{{}, {}, Refusal(Format("%s is not a LoTW page or a VELLUM listing.", name.c_str()))};
-        std::string& slot = kind == DroppedKind::Page ? sorting.html : sorting.csv;
-        if (!slot.empty())
-            return DropSorting{{}, {}, Refusal(kind == DroppedKind::Page ? "More than one LoTW page was dropped."
-                                                                         : "More than one VELLUM listing was dropped.")};
-        slot = name;
-    }
-    return sorting;
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::vector<std::string> DroppedFileNames(HDROP drop)
@@ -64,17 +36,37 @@ std::vector<std::string> DroppedFileNames(HDROP drop)
     std::vector<std::string> names;
     const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-        const UINT copied = ::DragQueryFileW(drop, i, name.data(), length + 1);
-        name.resize(copied);
+        std::wstring name(static_cast<std::size_t>(::DragQueryFileW(drop, i, nullptr, 0)) + 1, L'\0');
+        name.resize(::DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
         names.push_back(Utf8FromWide(name));
     }
     return names;
 }
 
-bool IsFolder(const std::string& name)
+DropSorting Refusal(const std::string& reason)
 {
-    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return {{}, {}, Format("ERROR:  %s\n\nDrop one LoTW Award Credit Matrix page (.htm, .html), "
+                           "one VELLUM DXCC listing (.csv), or one of each.", reason.c_str())};
+}
+
+}  // namespace
+
+DropSorting SortDroppedFiles(HDROP drop)
+{
+    const std::vector<std::string> names = DroppedFileNames(drop);
+    ::DragFinish(drop);
+    DropSorting sorting;
+    for (const std::string& name : names) {
+        if (IsFolder(name))
+            return Refusal(Format("%s is a folder.", name.c_str()));
+        const DroppedKind kind = KindOf(name);
+        if (kind == DroppedKind::Other)
+            return Refusal(Format("%s is not a LoTW page or a VELLUM listing.", name.c_str()));
+        std::string& field = kind == DroppedKind::Page ? sorting.html : sorting.csv;
+        if (!field.empty())
+            return Refusal(kind == DroppedKind::Page ? "More than one LoTW page was dropped."
+                                                     : "More than one VELLUM listing was dropped.");
+        field = name;
+    }
+    return sorting;
 }

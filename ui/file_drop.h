@@ -7,21 +7,17 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <string>
-#include <vector>
+#include <shellapi.h>
 
+#include <string>
+
+// UTF-8 full paths, read with the wide API so that any name survives; empty
+// for a field the drop does not fill.
 struct DropSorting {
     std::string html;
     std::string csv;
     std::string refusal;  // the message box's text; empty when accepted
 };
 
-// names: UTF-8 full paths.
-DropSorting SortDroppedFiles(const std::vector<std::string>& names,
-                             const std::function<bool(const std::string&)>& isFolder);
-
-// UTF-8 full paths, read with the wide API so that any name survives.
-std::vector<std::string> DroppedFileNames(HDROP drop);
-
-bool IsFolder(const std::string& name);
+// Reads the dropped names and ends the drop (DragFinish).
+DropSorting SortDroppedFiles(HDROP drop);

@@ -183,7 +183,7 @@ void CtornwickDlg::OnBrowseCsv()
 
 void CtornwickDlg::OnSubmittedAsChecked()
 {
-    options_.submittedAsChecked = SendDlgItemMessage(IDC_SUBMITTED_AS_CHECKED, BM_GETCHECK) != 0 ? 1 : 0;
+    options_.submittedAsChecked = ::IsDlgButtonChecked(m_hWnd, IDC_SUBMITTED_AS_CHECKED) != BST_UNCHECKED ? 1 : 0;
 }
 
 void CtornwickDlg::OnHelpPage()
@@ -345,13 +345,7 @@ bool CtornwickDlg::PreTranslateMessage(const MSG& message)
 
 void CtornwickDlg::OnDropFiles(WPARAM drop, LPARAM)
 {
-    const auto handle = reinterpret_cast<HDROP>(drop);
-    const std::vector<std::string> names = DroppedFileNames(handle);
-    ::DragFinish(handle);
-    if (names.empty())
-        return;
-
-    const DropSorting sorting = SortDroppedFiles(names, IsFolder);
+    const DropSorting sorting = SortDroppedFiles(reinterpret_cast<HDROP>(drop));
     if (!sorting.refusal.empty()) {
         AfxMessageBox(sorting.refusal, MB_ICONSTOP);
         return;

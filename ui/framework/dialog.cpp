@@ -113,11 +113,8 @@ static bool AnswersDirectly(UINT message)
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const CurrentMessage outer = m_current;  // handlers may run nested loops
-    m_current = {message, wParam, lParam};
     LRESULT result = 0;
     const bool handled = RouteMessage(message, wParam, lParam, result);
-    m_current = outer;
     // The dialog manager rescales the template for a new DPI itself, after
     // the handler has seen the change.
     if (!handled || message == WM_DPICHANGED)

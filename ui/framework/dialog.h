@@ -17,10 +17,7 @@
 class CDialog;
 
 // The program's dialogs only bind controls: the exchange carries the dialog.
-class CDataExchange {
-public:
-    explicit CDataExchange(CDialog& dialog) : m_pDlgWnd(&dialog) {}
-
+struct CDataExchange {
     CDialog* m_pDlgWnd;
 };
 
@@ -50,7 +47,7 @@ protected:
     // Returns true to let the system put the focus on the first tab stop.
     virtual BOOL OnInitDialog()
     {
-        CDataExchange exchange(*this);
+        CDataExchange exchange{this};
         DoDataExchange(&exchange);
         return TRUE;
     }
@@ -59,7 +56,8 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // True when it has handled the message, which then goes no further.
     virtual bool PreTranslateMessage(const MSG&) { return false; }
-    void OnPaint() { Default(); }
+    // Paints what the dialog manager paints: the controls draw themselves.
+    void OnPaint() { ::DefWindowProcW(m_hWnd, WM_PAINT, 0, 0); }
 
 private:
     friend void DDX_Control(CDataExchange* pDX, int id, CWnd& control);

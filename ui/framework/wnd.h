@@ -41,10 +41,6 @@ public:
         return ::SendMessage(m_hWnd, message, wParam, lParam);
     }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::SendDlgItemMessage(m_hWnd, id, message, wParam, lParam);
-    }
 
     bool IsIconic() const { return ::IsIconic(m_hWnd) != FALSE; }
     RECT GetClientRect() const
@@ -70,16 +66,7 @@ public:
     void OnSysCommand(UINT id, LPARAM lParam) { ::DefWindowProc(m_hWnd, WM_SYSCOMMAND, id, lParam); }
 
 protected:
-    // The default handling of the message being handled now.
-    LRESULT Default() { return ::DefWindowProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam); }
-
     HWND m_hWnd = nullptr;
-    struct CurrentMessage {
-        UINT message = 0;
-        WPARAM wParam = 0;
-        LPARAM lParam = 0;
-    };
-    CurrentMessage m_current;
 };
 
 // Counts and indices are LB_ERR (-1) on failure, AddString's LB_ERRSPACE too.
