@@ -86,12 +86,14 @@ void AddPageNotes(ReportLists& lists, const InputFile& page, const LotwPageRead&
         ReportAdd(lists, ReportGroup::NotesGroup, kMoreColumnsNote);
     if (read.cutShort)
         ReportAdd(lists, ReportGroup::NotesGroup, kCutShortNote);
-    if (index.Root()) {
-        for (const std::string& name : read.emptyCellRows)
-            ReportAdd(lists, ReportGroup::NotesGroup, EmptyCellNote(name));
-    }
-    if (!index.Root())
+    // With no credit read, the page's one note says why; else each row
+    // with an empty cell has its own.
+    if (!index.Root()) {
         ReportAdd(lists, ReportGroup::NotesGroup, EmptyIndexNote(page, read.status));
+        return;
+    }
+    for (const std::string& name : read.emptyCellRows)
+        ReportAdd(lists, ReportGroup::NotesGroup, EmptyCellNote(name));
 }
 
 // A run that stopped at a file: what went wrong ("open", "read") with which
